@@ -1,0 +1,37 @@
+#include "app/frame/Demo.h"
+
+void DemoStep(SceneState& state) {
+    const float s = state.animationSpeed;
+    if (state.swingDemoRunning) {
+        if (state.swingForward) {
+            state.cameraRotY += s / 6;
+            if (state.cameraRotY > 90) state.swingForward = false;
+        } else {
+            state.cameraRotY -= s / 6;
+            if (state.cameraRotY < 0) state.swingForward = true;
+        }
+    }
+    const float d = state.connection.innerDiameter;
+    if (state.levelDemoRunning) {
+        if (state.levelRising) {
+            state.demoPosition += s;
+            if (!(state.displayHeight + d > state.demoPosition)) state.levelRising = false;
+        } else {
+            state.demoPosition -= s;
+            if (!(state.demoPosition > 0)) state.levelRising = true;
+        }
+        state.level = state.demoPosition - d / 2;
+    }
+}
+
+bool SetLevelFromPointer(SceneState& state, int x, int y, int clientHeight) {
+    if (x < 100 || state.levelDemoRunning) return false;
+    const float d = state.connection.innerDiameter;
+    // A zero-height client area has no pointer rows to map; keep the level.
+    if (clientHeight <= 0) return false;
+    state.level = (state.displayHeight + d) / float(clientHeight) * float(clientHeight - y) - d / 2;
+    return true;
+}
+
+void SpeedUp(SceneState& state) { state.animationSpeed *= 1.5f; }
+void SlowDown(SceneState& state) { state.animationSpeed /= 1.5f; }

@@ -1,0 +1,6 @@
+// The cut-away chamber with the translucent liquid column, surface and nozzle liquid.
+#pragma once
+
+#include "scene/SceneState.h"
+
+void DrawChamberCut(SceneState& state, const ChamberPart& pipe, bool floatShown);

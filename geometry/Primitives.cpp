@@ -1,0 +1,143 @@
+#include "geometry/Primitives.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr double degree = 3.14159265358979323846 / 180.0;
+
+std::array<SinCos, 37> buildCircleTable() {
+    std::array<SinCos, 37> table{};
+    for (int i = 0; i <= 36; ++i)
+        table[i] = {static_cast<float>(std::sin(10.0 * i * degree)),
+                    static_cast<float>(std::cos(10.0 * i * degree))};
+    return table;
+}
+
+std::array<std::array<SpherePoint, 37>, 37> buildSphereTable() {
+    std::array<std::array<SpherePoint, 37>, 37> table{};
+    for (int i = 0; i <= 36; ++i)
+        for (int j = 0; j <= 36; ++j) {
+            const double lon = 10.0 * i * degree, lat = 10.0 * j * degree;
+            table[i][j] = {static_cast<float>(std::sin(lon) * std::cos(lat)),
+                           static_cast<float>(std::cos(lon) * std::cos(lat)),
+                           static_cast<float>(std::sin(lat))};
+        }
+    return table;
+}
+
+// Filled once when the program is loaded, before any window or drawing exists.
+const std::array<SinCos, 37> circleTableData = buildCircleTable();
+const std::array<std::array<SpherePoint, 37>, 37> sphereTableData = buildSphereTable();
+
+} // namespace
+
+const std::array<SinCos, 37>& CircleTable = circleTableData;
+const std::array<std::array<SpherePoint, 37>, 37>& SphereTable = sphereTableData;
+
+float revolvedGrey(int i) {
+    const int k = i <= 17 ? i : 36 - i;
+    return 1.0f - (k / 35.0f + 0.3f);
+}
+
+void drawCutFace(const SceneState& state, float zA, float yB, float zB, float yA, float shade) {
+    const float e = shade - 0.4f;
+    float base[3], shaded[3];
+    if (state.greenTint) {
+        base[0] = 0.1f, base[1] = 1, base[2] = 0.1f;
+        shaded[0] = 0.1f, shaded[1] = 1 - e, shaded[2] = 0.1f;
+    } else if (state.darkTint) {
+        base[0] = 0.2f, base[1] = 0.1f, base[2] = 0.1f;
+        shaded[0] = 0.3f - e, shaded[1] = 0.1f, shaded[2] = 0.1f;
+    } else {
+        base[0] = 1, base[1] = 0.1f, base[2] = 0.1f;
+        shaded[0] = 1 - e, shaded[1] = 0.1f, shaded[2] = 0.1f;
+    }
+    glBegin(GL_QUADS);
+    glColor3f(base[0], base[1], base[2]);
+    glVertex3f(0, yA, zA);
+    glVertex3f(0, yA, zB);
+    glColor3f(shaded[0], shaded[1], shaded[2]);
+    glVertex3f(0, yB, zB);
+    glVertex3f(0, yB, zA);
+    glEnd();
+}
+
+void drawRevolvedStrip(const SceneState& state, int segments, float radiusA, float radiusB,
+                       float heightA, float heightB) {
+    glBegin(GL_QUAD_STRIP);
+    for (int i = 0; i <= segments && i <= 36; ++i) {
+        const auto [s, c] = CircleTable[i];
+        float g = revolvedGrey(i);
+        float h = g + 0.2f;
+        if (state.darkTint) g /= 6, h /= 6;
+        if (state.greenTint) glColor3f(g, 1, g);
+        else glColor3f(g, g, g);
+        glVertex3f(radiusA * s, heightA, radiusA * c);
+        if (state.greenTint) glColor3f(h, 1, h);
+        else glColor3f(h, h, h);
+        glVertex3f(radiusB * s, heightB, radiusB * c);
+    }
+    glEnd();
+}
+
+void drawRing(const SceneState& state, int segments, float centreX, float centreZ, float height,
+              float radiusA, float radiusB) {
+    MatrixScope scope;
+    glTranslatef(centreX, 0, centreZ);
+    drawRevolvedStrip(state, segments, radiusA, radiusB, height, height);
+}
+
+void drawTube(const SceneState& state, int segments, float centreX, float centreZ, float heightA,
+              float heightB, float radius) {
+    MatrixScope scope;
+    glTranslatef(centreX, 0, centreZ);
+    drawRevolvedStrip(state, segments, radius, radius, heightA, heightB);
+}
+
+void drawHexStrip(bool full, float radiusA, float radiusB, float heightA, float heightB,
+                  HexPalette palette) {
+    const int faces = full ? 6 : 3;
+    glBegin(GL_QUAD_STRIP);
+    for (int i = 0; i <= faces; ++i) {
+        const auto [s, c] = CircleTable[6 * i];
+        const bool odd = i % 2 == 1;
+        if (palette == HexPalette::Grey) {
+            const float g = odd ? 0.6f : 0.4f;
+            glColor3f(g, g, g);
+        } else if (odd) {
+            glColor3f(1, 1, 0.5f);
+        } else {
+            glColor3f(0.8f, 0.8f, 0.3f);
+        }
+        glVertex3f(radiusA * s, heightA, radiusA * c);
+        glVertex3f(radiusB * s, heightB, radiusB * c);
+    }
+    glEnd();
+}
+
+void drawHexCap(bool full, float centreX, float centreZ, float height, float radius,
+                HexPalette palette) {
+    MatrixScope scope;
+    glTranslatef(centreX, 0, centreZ);
+    drawHexStrip(full, 0, radius, height, height, palette);
+}
+
+void drawHexSide(bool full, float centreX, float centreZ, float heightA, float heightB,
+                 float radius, HexPalette palette) {
+    MatrixScope scope;
+    glTranslatef(centreX, 0, centreZ);
+    drawHexStrip(full, radius, radius, heightA, heightB, palette);
+}
+
+void applyPose(const Pose& pose) {
+    glTranslatef(pose.posX, pose.posY, pose.posZ);
+    glRotatef(pose.rotX, 1, 0, 0);
+    glRotatef(pose.rotY, 0, 1, 0);
+    glRotatef(pose.rotZ, 0, 0, 1);
+}
+
+MatrixScope::MatrixScope() { glPushMatrix(); }
+MatrixScope::~MatrixScope() { glPopMatrix(); }

@@ -1,0 +1,53 @@
+// Trigonometric tables and the shared solids every round or hexagonal part is drawn from.
+// Shading is baked into per-vertex colours; the tint flags of the scene state recolour cut
+// faces and revolved strips around gaskets (green) and insulation (dark).
+#pragma once
+
+#include "scene/SceneState.h"
+
+#include <array>
+
+struct SinCos {
+    float s, c;
+};
+
+// Entry i holds sin and cos of 10*i degrees; entry 36 closes the circle. Angle 0 points along +Z.
+extern const std::array<SinCos, 37>& CircleTable;
+
+struct SpherePoint {
+    float x, y, z;
+};
+
+// [i][j] = (sin(10i)cos(10j), cos(10i)cos(10j), sin(10j)): longitude i, latitude j.
+extern const std::array<std::array<SpherePoint, 37>, 37>& SphereTable;
+
+enum class HexPalette { Grey, Brass };
+
+// Grey level of a revolved surface at angle index i: 0.7 at the front, darkest at the back.
+float revolvedGrey(int i);
+
+void drawCutFace(const SceneState& state, float zA, float yB, float zB, float yA, float shade);
+void drawRevolvedStrip(const SceneState& state, int segments, float radiusA, float radiusB,
+                       float heightA, float heightB);
+void drawRing(const SceneState& state, int segments, float centreX, float centreZ, float height,
+              float radiusA, float radiusB);
+void drawTube(const SceneState& state, int segments, float centreX, float centreZ, float heightA,
+              float heightB, float radius);
+void drawHexStrip(bool full, float radiusA, float radiusB, float heightA, float heightB,
+                  HexPalette palette);
+void drawHexCap(bool full, float centreX, float centreZ, float height, float radius,
+                HexPalette palette);
+void drawHexSide(bool full, float centreX, float centreZ, float heightA, float heightB,
+                 float radius, HexPalette palette);
+
+// Translate by the pose's position, then rotate about X, Y and Z.
+void applyPose(const Pose& pose);
+
+// Pushes the model-view matrix for its lifetime, so every exit path pops it again.
+class MatrixScope {
+  public:
+    MatrixScope();
+    ~MatrixScope();
+    MatrixScope(const MatrixScope&) = delete;
+    MatrixScope& operator=(const MatrixScope&) = delete;
+};
