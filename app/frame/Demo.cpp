@@ -33,5 +33,9 @@ bool SetLevelFromPointer(SceneState& state, int x, int y, int clientHeight) {
     return true;
 }
 
-void SpeedUp(SceneState& state) { state.animationSpeed *= 1.5f; }
-void SlowDown(SceneState& state) { state.animationSpeed /= 1.5f; }
+void SpeedUp(SceneState& state) {
+    state.animationSpeed *= 1.5f;
+}
+void SlowDown(SceneState& state) {
+    state.animationSpeed /= 1.5f;
+}

@@ -1,0 +1,22 @@
+#include "app/ImageButton.h"
+
+#include <QMouseEvent>
+
+ImageButton::ImageButton(QWidget* parent) : QLabel(parent) {
+    setFixedSize(25, 25);
+    setMouseTracking(true);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ImageButton::mousePressEvent(QMouseEvent*) {
+    emit pressed();
+}
+
+void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
+    emit released();
+    if (rect().contains(event->position().toPoint())) emit clicked();
+}
+
+void ImageButton::mouseMoveEvent(QMouseEvent*) {
+    emit hovered();
+}

@@ -1,0 +1,111 @@
+// The main window: the 3D view, the callout labels and the button row, the menu bar and the step
+// toolbar (hidden until the strip at the left edge is double-clicked), and the handlers that
+// change the scene state and ask for a redraw.
+#pragma once
+
+#include "app/frame/Camera.h"
+#include "scene/SceneState.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+
+class CalloutLabel;
+class GLView;
+class ImageButton;
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+class Tfps_Form1;
+
+// Windows the menus open; the main window only shows them.
+struct SecondaryWindows {
+    std::function<void()> showOptions;
+    std::function<void()> showBackgroundColour;
+    std::function<void()> showAbout;
+    std::function<void()> showContact;
+    std::function<void()> restoreDefaults; // the options dialog's default settings
+};
+
+class TfrmCube : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TfrmCube(SceneState& state, QWidget* parent = nullptr);
+
+    void FormPaint();
+    // Menu entries and submenus by their item names ("Rohr1", "Schnitt1", "GLLINE1", ...).
+    QAction* menuItem(const QString& name) const;
+    CalloutLabel* callout(const QString& name) const;
+    ImageButton* imageButton(const QString& name) const;
+    QToolBar* menuToolbar() const { return TBToolbar1; }
+    QToolBar* stepToolbar() const { return TBToolbar2; }
+    GLView* view() const { return glView; }
+    QLabel* leftStrip() const { return Image1; }
+    Tfps_Form1* frameRateWindow() const { return fps; }
+    QTimer* zoomInTimer() { return &ZoomInTimer; }
+    QTimer* zoomOutTimer() { return &ZoomOutTimer; }
+    void setSecondaryWindows(SecondaryWindows windows) { secondary = std::move(windows); }
+
+    // Display-mode check marks, as the "Default" command resets them.
+    void CheckDisplayModeEntries();
+    // Applies the caption set of the interface language.
+    std::function<void(TfrmCube&)> applyLanguage;
+    // Runs when the window closes, after both demos were stopped (saves the settings).
+    std::function<void()> onClose;
+
+    // Handlers with the names of the window's components and events.
+    void FormMouseDown(int x, int y);
+    void FormMouseMove(int x, int y, Qt::MouseButtons buttons);
+    void FormMouseWheel(int delta);
+    void Label1Click(CalloutLabel* label);
+    void Label1MouseMove(CalloutLabel* label);
+    void Image1DblClick();
+    void Start_Stop_ImageClick();
+    void Start_Stop_Image_UpDownClick();
+    void N5Click();
+    void nichtsgeschnitten1Click();
+    void Defaul1Click();
+    void Hilfe2Click();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void FormCreate();
+    void FormResize(int clientWidth, int clientHeight);
+    void createCallouts();
+    void createButtonRow();
+    void createMenus();
+    void createStepToolbar();
+    QMenu* addModeMenu(QMenu* parent, const char* name, const char* caption,
+                       const std::array<const char*, 3>& itemNames,
+                       const std::array<const char*, 3>& captions, DisplayMode DisplayModes::*mode,
+                       const std::array<int, 3>& values);
+    QAction* addItem(QMenu* menu, const char* name, const char* caption,
+                     std::function<void()> handler);
+    void setModeChecks(const std::array<const char*, 3>& itemNames, int checkedIndex);
+    void setPolygonMode(int mode, const char* itemName);
+    void showRunningPictures();
+
+    SceneState& state;
+    GLView* glView;
+    Tfps_Form1* fps;
+    QLabel* Image1;
+    QToolBar* TBToolbar1;
+    QToolBar* TBToolbar2;
+    QTimer Timer1;
+    QTimer ZoomInTimer;
+    QTimer ZoomOutTimer;
+    std::map<QString, QAction*> items;
+    std::map<QString, CalloutLabel*> callouts;
+    std::map<QString, ImageButton*> buttons;
+    std::map<QString, QWidget*> buttonPanels;
+    SecondaryWindows secondary;
+    int lastMouseX = 0;
+    int lastMouseY = 0;
+};

@@ -1,0 +1,14 @@
+// The paint loop: each pass advances the demos, lets pending events run and renders one frame;
+// passes follow one another while a demo runs. A redraw request during the loop only changes
+// state, the running loop shows it with its next frame.
+#pragma once
+
+#include "scene/SceneState.h"
+
+// A redraw request. True when a new loop starts and its first pass must be scheduled; false
+// when the loop already runs.
+bool BeginPaintLoop(SceneState& state);
+
+// Called after a pass has rendered its frame. True when another pass must follow; otherwise the
+// loop ends here.
+bool ContinuePaintLoop(SceneState& state);

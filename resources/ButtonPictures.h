@@ -1,0 +1,9 @@
+// The pictures of the 25 x 25 image buttons, drawn in code: start, stop, the level demo's
+// start and stop, zoom in and zoom out, each also in a highlighted version for hover.
+#pragma once
+
+#include <QPixmap>
+
+enum class ButtonPicture { Start, Stop, StartUpDown, StopUpDown, ZoomIn, ZoomOut };
+
+QPixmap buttonPicture(ButtonPicture picture, bool highlighted);

@@ -1,0 +1,77 @@
+// The main window with real Qt events and Mesa rendering under Xvfb.
+#include "WindowFixture.h"
+
+#include "app/FpsWindow.h"
+#include "app/ImageButton.h"
+
+#include <QLabel>
+
+TEST_F(WindowTest, StartsWithTheCaptionAndTheAccessoriesSwitchedOn) {
+    EXPECT_EQ(window->windowTitle(), "MZA Dazivuva Vovorirov  3.0.0");
+    EXPECT_TRUE(state->switch1Visible);
+    EXPECT_TRUE(state->switch2Visible);
+    EXPECT_TRUE(state->transmitterVisible);
+    EXPECT_TRUE(state->scaleVisible);
+    EXPECT_FALSE(state->insulationVisible);
+    EXPECT_FALSE(state->defaults.options.switch1Visible) << "snapshot taken before start-up";
+}
+
+TEST_F(WindowTest, RenderedFrameIsClearedToTheBackgroundColour) {
+    stopDemos();
+    window->FormPaint();
+    QTest::qWait(100);
+    const QImage image = frame();
+    savePicture(image, "start-window");
+    const QColor corner = image.pixelColor(image.width() / 2, 2);
+    EXPECT_NEAR(corner.red(), 164, 1);
+    EXPECT_NEAR(corner.green(), 190, 1);
+    EXPECT_NEAR(corner.blue(), 255, 1);
+}
+
+TEST_F(WindowTest, PaintLoopRunsWhileADemoRunsAndStopsAfterwards) {
+    const float before = state->cameraRotY;
+    QTest::qWait(300);
+    EXPECT_TRUE(state->painting);
+    EXPECT_NE(state->cameraRotY, before) << "the swing demo advances with every frame";
+    stopDemos();
+    QTest::qWait(200);
+    EXPECT_FALSE(state->painting);
+    const int frames = state->frameCount;
+    QTest::qWait(200);
+    EXPECT_EQ(state->frameCount, frames) << "no frames while nothing animates";
+}
+
+TEST_F(WindowTest, RedrawRequestDuringTheLoopOnlyChangesState) {
+    ASSERT_TRUE(state->painting);
+    state->zoom = 100;
+    window->FormPaint(); // returns at once; the running loop shows the change
+    EXPECT_TRUE(state->painting);
+    QTest::qWait(100);
+    EXPECT_FLOAT_EQ(state->zoom, 100);
+}
+
+TEST_F(WindowTest, MinimisedWindowDoesNotFail) {
+    window->showMinimized();
+    QTest::qWait(200);
+    window->resize(800, 0);
+    QTest::qWait(100);
+    window->showNormal();
+    QTest::qWait(100);
+    SUCCEED();
+}
+
+TEST_F(WindowTest, FrameRateLabelCountsFramesEverySecond) {
+    QTest::qWait(1100);
+    const QString text = window->frameRateWindow()->Label1->text();
+    EXPECT_TRUE(text.endsWith("fps")) << text.toStdString();
+    EXPECT_GT(text.chopped(3).toInt(), 0);
+    EXPECT_EQ(window->frameRateWindow()->viewLines()[5], "Z:  35.00000");
+}
+
+TEST_F(WindowTest, ButtonRowFollowsTheBottomEdge) {
+    window->resize(700, 500);
+    QTest::qWait(100);
+    auto* button = window->imageButton("ZoomIn_Image");
+    EXPECT_EQ(button->x(), 168);
+    EXPECT_EQ(button->y(), window->view()->height() - 48);
+}

@@ -1,0 +1,43 @@
+// A main window on its own scene state, shown and exposed, for tests with real events and real
+// rendering.
+#pragma once
+
+#include "app/GLView.h"
+#include "app/MainWindow.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class WindowTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        state = std::make_unique<SceneState>();
+        InitialiseSceneState(*state);
+        window = std::make_unique<TfrmCube>(*state);
+        window->resize(800, 600);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        QTest::qWait(50);
+    }
+    void TearDown() override {
+        state->levelDemoRunning = state->swingDemoRunning = false;
+        window.reset();
+    }
+    void stopDemos() {
+        state->levelDemoRunning = state->swingDemoRunning = false;
+        QTest::qWait(50);
+    }
+    QImage frame() { return window->view()->grabFramebuffer(); }
+    static void savePicture(const QImage& image, const QString& name) {
+        QDir().mkpath(PICTURE_DIR);
+        image.save(QString(PICTURE_DIR) + "/" + name + ".png");
+    }
+
+    std::unique_ptr<SceneState> state;
+    std::unique_ptr<TfrmCube> window;
+};
