@@ -98,6 +98,13 @@ TEST(Float, CutAwayShowsTheHalfShellItsSectionAndTheMagnet) {
     EXPECT_EQ(domes.outerUpper, 18);
     EXPECT_EQ(domes.innerLower, 18);
     EXPECT_EQ(domes.innerUpper, 18);
+    // The inner shell sits half a unit inside the outer one at both ends.
+    std::vector<Vertex> inner;
+    for (const Primitive* p : primitivesOfMode(GL_QUAD_STRIP))
+        if (p->vertices.size() == 20 && std::fabs(radialExtent(*p) - 11.5f) < 1e-3f)
+            inner.insert(inner.end(), p->vertices.begin(), p->vertices.end());
+    EXPECT_NEAR(boundsOf(inner).min.y, -106.5 - 11.5 / 2, 1e-3);
+    EXPECT_NEAR(boundsOf(inner).max.y, 242.5 + 11.5 / 2, 1e-3);
 
     // The wall section walks the whole outline in the plane x = 0, outer edge lighter.
     const auto strips = primitivesOfMode(GL_QUAD_STRIP);
