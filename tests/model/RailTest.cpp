@@ -173,21 +173,3 @@ TEST(Rail, ScaleIsGraduatedFromLevelZeroAndIgnoresTheRailPose) {
     DrawRailCut(s, s.rail);
     EXPECT_TRUE(graduationCells(18).empty());
 }
-
-TEST(Rail, SubPartsMoveOnlyThemselves) {
-    SceneState s = startState();
-    s.rail.elements[reGlass].pose.posZ = 5;
-    s.rail.elements[reScrewTopLeft].pose.rotY = 45;
-    reset();
-    DrawRailWhole(s, s.rail);
-    const Bounds g = boundsOf(verticesOf(matching(isGlass)));
-    EXPECT_NEAR(g.min.z, 39.85, 1e-4);
-    const Bounds rest =
-        boundsOf(verticesOf(matching([](const Primitive& p) { return !isGlass(p); })));
-    EXPECT_NEAR(rest.max.z, 16.85 + 22.1, 1e-4) << "the caps' front stays in place";
-    expectStateLeftAsFound();
-
-    ConstructRail(s.rail);
-    EXPECT_EQ(s.rail.elements[reGlass].pose.posZ, 0);
-    EXPECT_EQ(s.rail.elements[reScrewTopLeft].pose.rotY, 0);
-}

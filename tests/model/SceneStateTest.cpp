@@ -1,5 +1,5 @@
-#include "scene/Catalogues.h"
 #include "scene/SceneState.h"
+#include "scene/Catalogues.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +57,8 @@ TEST(SceneState, DefaultsRestoreOptionsModesAndViewButNotLaterAccessoryFlags) {
 TEST(Catalogues, NamesKeepTheirExactSpacingAndSigns) {
     EXPECT_EQ(connectionCatalogue[8].name, "C-206  ANSI 1\"   150RF");
     EXPECT_EQ(connectionCatalogue[11].name, "C-209  ANSI 1\"   300RF");
-    EXPECT_EQ(connectionCatalogue[12].name, "C-210  Stutzen \xC3\x98" "17,2x1,6");
+    EXPECT_EQ(connectionCatalogue[12].name, "C-210  Stutzen \xC3\x98"
+                                            "17,2x1,6");
     EXPECT_EQ(connectionCatalogue[0].name, "FNull");
     EXPECT_FLOAT_EQ(connectionCatalogue[0].nozzleLength, 110);
     EXPECT_EQ(colourTable[2].germanName, "Gr\xC3\xBCn");
