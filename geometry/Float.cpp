@@ -12,9 +12,9 @@ struct FloatShape {
     float outerRadius, innerRadius;
 };
 
-FloatShape shapeOf(const FloatSpec& spec) {
-    return {-spec.immersionDepth, spec.length - spec.immersionDepth, spec.outerDiameter / 2,
-            spec.innerDiameter / 2};
+FloatShape shapeOf(const FloatSpec& dimensions) {
+    return {-dimensions.immersionDepth, dimensions.length - dimensions.immersionDepth,
+            dimensions.outerDiameter / 2, dimensions.innerDiameter / 2};
 }
 
 // One longitude strip of a dome: a half spheroid of the given radius and half its height,
