@@ -1,0 +1,204 @@
+// Camera, menus, callouts and image buttons with real Qt events on the main window.
+#include "WindowFixture.h"
+
+#include "app/CalloutLabel.h"
+#include "app/ImageButton.h"
+
+#include <QAction>
+#include <QToolBar>
+
+namespace {
+void wheel(QWidget* target, int delta) {
+    QWheelEvent event(QPointF(300, 300), target->mapToGlobal(QPointF(300, 300)), QPoint(),
+                      QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+void moveWithButtons(QWidget* target, QPoint at, Qt::MouseButtons buttons) {
+    QMouseEvent event(QEvent::MouseMove, QPointF(at), target->mapToGlobal(QPointF(at)),
+                      Qt::NoButton, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &event);
+}
+} // namespace
+
+TEST_F(WindowTest, WheelZoomsBySixPerNotchWithinItsLimits) {
+    wheel(window->view(), 19);
+    EXPECT_FLOAT_EQ(state->zoom, 35);
+    wheel(window->view(), 120);
+    EXPECT_FLOAT_EQ(state->zoom, 41);
+    state->zoom = 5;
+    wheel(window->view(), -120);
+    EXPECT_FLOAT_EQ(state->zoom, 2);
+}
+
+TEST_F(WindowTest, HeldZoomButtonZoomsUntilReleasedAndStopsAtTheLimit) {
+    auto* zoomIn = window->imageButton("ZoomIn_Image");
+    QTest::mousePress(zoomIn, Qt::LeftButton);
+    QTest::qWait(300);
+    EXPECT_GT(state->zoom, 37);
+    QTest::mouseRelease(zoomIn, Qt::LeftButton);
+    const float released = state->zoom;
+    QTest::qWait(150);
+    EXPECT_FLOAT_EQ(state->zoom, released);
+
+    state->zoom = 999;
+    QTest::mousePress(zoomIn, Qt::LeftButton);
+    QTest::qWait(150);
+    QTest::mouseRelease(zoomIn, Qt::LeftButton);
+    EXPECT_FLOAT_EQ(state->zoom, 1000);
+}
+
+TEST_F(WindowTest, StepToolbarWrapsRotationsAndLimitsPans) {
+    window->Image1DblClick();
+    auto* toolbar = window->stepToolbar();
+    auto press = [&](const char* name) {
+        toolbar->findChild<QAction*>(QString("TBItem") + name)->trigger();
+    };
+    state->cameraRotX = 175;
+    press("A+");
+    EXPECT_FLOAT_EQ(state->cameraRotX, -180);
+    state->cameraPanX = 990;
+    press("X+");
+    EXPECT_FLOAT_EQ(state->cameraPanX, 1000);
+    state->zoom = 1000;
+    press("Z+");
+    EXPECT_FLOAT_EQ(state->zoom, 1000);
+}
+
+TEST_F(WindowTest, LeftDragPansAlsoWhileTheLevelDemoRuns) {
+    ASSERT_TRUE(state->levelDemoRunning);
+    QTest::mousePress(window->view(), Qt::LeftButton, {}, QPoint(300, 300));
+    moveWithButtons(window->view(), QPoint(340, 280), Qt::LeftButton);
+    EXPECT_FLOAT_EQ(state->cameraPanX, 40);
+    EXPECT_FLOAT_EQ(state->cameraPanY, 50);
+    QTest::mouseRelease(window->view(), Qt::LeftButton, {}, QPoint(340, 280));
+}
+
+TEST_F(WindowTest, OptionsGestureFiresOnlyAtTheTopRightPixel) {
+    int shown = 0;
+    SecondaryWindows windows;
+    windows.showOptions = [&] { ++shown; };
+    window->setSecondaryWindows(windows);
+    const int right = window->view()->width() - 1;
+    moveWithButtons(window->view(), QPoint(right - 1, 0), Qt::RightButton);
+    moveWithButtons(window->view(), QPoint(right, 1), Qt::RightButton);
+    EXPECT_EQ(shown, 0);
+    moveWithButtons(window->view(), QPoint(right, 0), Qt::RightButton);
+    EXPECT_EQ(shown, 1);
+}
+
+TEST_F(WindowTest, PointerSetsTheLevelOnlyWhenTheLevelDemoIsStopped) {
+    window->Start_Stop_Image_UpDownClick();
+    ASSERT_FALSE(state->levelDemoRunning);
+    const int h = window->view()->height();
+    moveWithButtons(window->view(), QPoint(99, h / 2), Qt::NoButton);
+    const float before = state->level;
+    moveWithButtons(window->view(), QPoint(99, 10), Qt::NoButton);
+    EXPECT_FLOAT_EQ(state->level, before);
+    moveWithButtons(window->view(), QPoint(100, 0), Qt::NoButton);
+    EXPECT_FLOAT_EQ(state->level, 390 + 7);
+    moveWithButtons(window->view(), QPoint(500, h), Qt::NoButton);
+    EXPECT_FLOAT_EQ(state->level, -7);
+}
+
+TEST_F(WindowTest, MenuBarAndToolbarAppearOnlyAfterTheStripIsDoubleClicked) {
+    EXPECT_FALSE(window->menuToolbar()->isVisible());
+    EXPECT_FALSE(window->stepToolbar()->isVisible());
+    QTest::mouseDClick(window->leftStrip(), Qt::LeftButton, {}, QPoint(2, 100));
+    EXPECT_TRUE(window->menuToolbar()->isVisible());
+    EXPECT_TRUE(window->stepToolbar()->isVisible());
+}
+
+TEST_F(WindowTest, AllCutAndNothingCutSetModesAndChecksButLeaveTheTank) {
+    state->tankMode = DisplayMode::Off;
+    window->menuItem("ganz1")->trigger();
+    EXPECT_EQ(state->pipeMode, DisplayMode::Whole);
+    EXPECT_TRUE(window->menuItem("ganz1")->isChecked());
+    EXPECT_FALSE(window->menuItem("Schnitt1")->isChecked());
+
+    window->menuItem("N5")->trigger();
+    EXPECT_EQ(state->pipeMode, DisplayMode::Cut);
+    EXPECT_EQ(state->floatMode, DisplayMode::Cut);
+    EXPECT_EQ(state->railMode, DisplayMode::Cut);
+    EXPECT_EQ(state->flapMode, DisplayMode::Whole);
+    EXPECT_TRUE(window->menuItem("Schnitt1")->isChecked());
+    EXPECT_FALSE(window->menuItem("ganz1")->isChecked());
+    EXPECT_TRUE(window->menuItem("ganz4")->isChecked());
+    EXPECT_EQ(state->tankMode, DisplayMode::Off);
+
+    window->menuItem("nichtsgeschnitten1")->trigger();
+    for (auto mode : {state->pipeMode, state->floatMode, state->railMode, state->flapMode})
+        EXPECT_EQ(mode, DisplayMode::Whole);
+    for (const char* item : {"ganz1", "ganz2", "ganz3", "ganz4"})
+        EXPECT_TRUE(window->menuItem(item)->isChecked()) << item;
+    EXPECT_FALSE(window->menuItem("Schnitt3")->isChecked());
+    EXPECT_EQ(state->tankMode, DisplayMode::Off);
+    EXPECT_FALSE(window->menuItem("Schnitt4")->isEnabled());
+}
+
+TEST_F(WindowTest, TankEntriesAndTheSideConnectionViewHideOrShowTheTank) {
+    window->menuItem("aus5")->trigger();
+    EXPECT_EQ(state->tankMode, DisplayMode::Off);
+    window->menuItem("ein1")->trigger();
+    EXPECT_EQ(state->tankMode, DisplayMode::Whole);
+    window->menuItem("Seitenanschluss1")->trigger();
+    EXPECT_EQ(state->tankMode, DisplayMode::Off);
+    EXPECT_TRUE(window->menuItem("aus5")->isChecked());
+    EXPECT_FLOAT_EQ(state->cameraRotY, 125);
+}
+
+TEST_F(WindowTest, CalloutClicksToggleFlagsAndPanelColours) {
+    auto* switches = window->callout("Label4");
+    EXPECT_EQ(switches->panelColour(), QColor(204, 0, 0));
+    QTest::mouseClick(switches, Qt::LeftButton);
+    EXPECT_FALSE(state->switch1Visible);
+    EXPECT_FALSE(state->switch2Visible);
+    EXPECT_EQ(switches->panelColour(), QColor(255, 0, 0));
+
+    auto* insulation = window->callout("Label1");
+    QTest::mouseClick(insulation, Qt::LeftButton);
+    EXPECT_TRUE(state->insulationVisible);
+    EXPECT_EQ(insulation->panelColour(), QColor(204, 0, 0));
+
+    auto* springs = window->callout("Label3");
+    QTest::mouseClick(springs, Qt::LeftButton);
+    EXPECT_TRUE(state->springTopVisible && state->springBottomVisible);
+
+    QTest::mouseClick(window->callout("Label6"), Qt::LeftButton);
+    EXPECT_NEAR(state->animationSpeed, 0.3f, 1e-6);
+    QTest::mouseClick(window->callout("Label7"), Qt::LeftButton);
+    EXPECT_NEAR(state->animationSpeed, 0.2f, 1e-6);
+    EXPECT_EQ(window->callout("Label6")->panelColour(), QColor(255, 0, 0));
+}
+
+TEST_F(WindowTest, HoverColoursTheCalloutBlueUntilThePointerMovesOverTheWindow) {
+    auto* scale = window->callout("Label2");
+    QTest::mouseMove(scale, QPoint(20, 10));
+    EXPECT_EQ(scale->textColour(), QColor(0, 0, 255));
+    QTest::mouseMove(window->view(), QPoint(400, 400));
+    EXPECT_EQ(scale->textColour(), QColor(Qt::white));
+}
+
+TEST_F(WindowTest, StartStopButtonsToggleOnlyTheirOwnDemo) {
+    QTest::mouseClick(window->imageButton("Start_Stop_Image"), Qt::LeftButton);
+    EXPECT_FALSE(state->swingDemoRunning);
+    EXPECT_TRUE(state->levelDemoRunning);
+    QTest::qWait(100);
+    EXPECT_TRUE(state->painting) << "the level demo keeps the loop running";
+    QTest::mouseClick(window->imageButton("Start_Stop_Image_UpDown"), Qt::LeftButton);
+    QTest::qWait(100);
+    EXPECT_FALSE(state->painting);
+    QTest::mouseClick(window->imageButton("Start_Stop_Image"), Qt::LeftButton);
+    QTest::qWait(100);
+    EXPECT_TRUE(state->painting) << "starting a demo restarts the loop";
+}
+
+TEST_F(WindowTest, PolygonModeChangesAtTheNextFrameAndDefaultRestoresFill) {
+    window->menuItem("GLLINE1")->trigger();
+    EXPECT_EQ(state->polygonMode, GL_LINE);
+    EXPECT_TRUE(window->menuItem("GLLINE1")->isChecked());
+    EXPECT_FALSE(window->menuItem("GLFILL1")->isChecked());
+    window->menuItem("Defaul1")->trigger();
+    EXPECT_EQ(state->polygonMode, GL_FILL);
+    EXPECT_TRUE(window->menuItem("GLFILL1")->isChecked());
+}
