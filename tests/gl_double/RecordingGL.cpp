@@ -138,6 +138,7 @@ void GLAPIENTRY glBegin(GLenum mode) {
     p.polygonMode = recorder.polygonMode;
     p.textureWidth = recorder.textureWidth;
     p.textureHeight = recorder.textureHeight;
+    p.texturePixels = recorder.texturePixels;
     p.calledList = recorder.callStack.empty() ? 0 : recorder.callStack.back();
     recorder.primitives.push_back(std::move(p));
 }
@@ -305,14 +306,15 @@ void GLAPIENTRY glFlush() {
 GLenum GLAPIENTRY glGetError() { return GL_NO_ERROR; }
 
 void GLAPIENTRY glTexImage2D(GLenum, GLint, GLint, GLsizei width, GLsizei height, GLint, GLenum,
-                             GLenum, const GLvoid*) {
+                             GLenum, const GLvoid* pixels) {
     if (gldouble::storedInList([=] { glTexImage2D(GL_TEXTURE_2D, 0, 3, width, height, 0, GL_RGBA,
-                                                  GL_UNSIGNED_BYTE, nullptr); }))
+                                                  GL_UNSIGNED_BYTE, pixels); }))
         return;
     gldouble::requireOutsideBegin("glTexImage2D");
     ++recorder.textureUploads;
     recorder.textureWidth = width;
     recorder.textureHeight = height;
+    recorder.texturePixels = pixels;
 }
 
 void GLAPIENTRY glTexParameteri(GLenum, GLenum name, GLint value) {

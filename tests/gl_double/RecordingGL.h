@@ -36,6 +36,7 @@ struct Primitive {
     bool depthTest;
     GLenum polygonMode;
     int textureWidth, textureHeight; // of the texture image last specified
+    const GLvoid* texturePixels;     // the pixel data that image was specified from
     GLuint calledList;               // innermost display list being replayed, 0 outside lists
 };
 
@@ -60,6 +61,7 @@ struct Recorder {
     int flushCount = 0;
     int textureUploads = 0;
     int textureWidth = 0, textureHeight = 0;
+    const GLvoid* texturePixels = nullptr;
     std::map<GLenum, float> texParameters;
     bool inBegin = false;
 
