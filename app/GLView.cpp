@@ -3,6 +3,7 @@
 #include "app/frame/Demo.h"
 #include "app/frame/FrameRender.h"
 #include "app/frame/PaintLoop.h"
+#include "overlay/FontForm.h"
 
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -22,7 +23,8 @@ void GLView::FormPaint() {
 
 void GLView::initializeGL() {
     glEnable(GL_DEPTH_TEST);
-    if (onContextReady) onContextReady();
+    // The font holder comes last and builds its display lists in this context.
+    CreateFontForm();
 }
 
 // One pass of the paint loop: demo step, frame, and the next pass while a demo runs. Events

@@ -20,7 +20,6 @@ class GLView : public QOpenGLWidget {
     std::function<void(QMouseEvent*)> onMouseMove;
     std::function<void(QWheelEvent*)> onWheel;
     std::function<void(int, int)> onResized; // client width and height
-    std::function<void()> onContextReady;
 
   protected:
     void initializeGL() override;
