@@ -270,30 +270,4 @@ TEST(EndClosures, GasketsAndTheEndRingAreGreenAndLeaveTheTintCleared) {
         }
         EXPECT_FALSE(s.greenTint);
     }
-    // The metal parts around them stay grey.
-    gldouble::reset();
-    DrawCoverTop(s, s.pipe.elements[ceCoverTop], true);
-    for (const auto& v : gldouble::allVertices()) EXPECT_FLOAT_EQ(v.colour[0], v.colour[1]);
-}
-
-TEST(EndClosures, DishedCapSectionRunsFromBackOverTheCrownToFront) {
-    SceneState s = startState();
-    s.typeCode = "R-410";
-    const float yB = topOf(s) - 18, rOut = s.pipeOuterRadius, rIn = s.pipeInnerRadius;
-    gldouble::reset();
-    DrawDishedCap(s, false);
-    const auto& section = gl().primitives.back();
-    ASSERT_EQ(section.mode, static_cast<GLenum>(GL_QUAD_STRIP));
-    ASSERT_EQ(section.vertices.size(), 40u);
-    EXPECT_NEAR(section.vertices.front().position.z, -rOut, 1e-3);
-    EXPECT_NEAR(section.vertices[1].position.z, -rIn, 1e-3);
-    EXPECT_NEAR(section.vertices[20].position.y, yB + rOut / 2, 1e-3); // crown
-    EXPECT_NEAR(section.vertices[21].position.y, yB - 0.5f + rIn / 2, 1e-3);
-    EXPECT_NEAR(section.vertices[38].position.z, rOut, 1e-3);
-    EXPECT_NEAR(section.vertices[38].position.y, yB, 1e-3);
-    // Outer and inner shells: 18 longitudes each in the cut-away view, 36 outer ones whole.
-    EXPECT_EQ(gl().primitives.size(), 37u);
-    gldouble::reset();
-    DrawDishedCap(s, true);
-    EXPECT_EQ(gl().primitives.size(), 36u);
 }
