@@ -1,0 +1,428 @@
+#include "geometry/EndClosures.h"
+
+#include "geometry/Primitives.h"
+#include "geometry/ProcessConnections.h"
+
+#include <GL/gl.h>
+
+#include <array>
+#include <cmath>
+#include <initializer_list>
+#include <utility>
+
+namespace {
+
+// Chamber ends: the float's chamber lengths reach beyond the two connection centres.
+float chamberTop(const SceneState& state) {
+    return state.displayHeight + state.selectedFloat.chamberAbove;
+}
+float chamberBottom(const SceneState& state) {
+    return -state.selectedFloat.chamberBelow;
+}
+
+// The closures are drawn as profile lists around the chamber axis; these wrappers keep the
+// argument order of those lists (radius before heights for tubes, height first for rings, the
+// base-coloured edge yA first for cut faces) and the segment count of the current view.
+class Profile {
+  public:
+    Profile(const SceneState& state, bool full) : state(state), n(full ? 36 : 18) {}
+
+    void tube(float radius, float heightA, float heightB) const {
+        drawTube(state, n, 0, 0, heightA, heightB, radius);
+    }
+    void ring(float height, float radiusA, float radiusB) const {
+        drawRing(state, n, 0, 0, height, radiusA, radiusB);
+    }
+    void strip(float radiusA, float radiusB, float heightA, float heightB) const {
+        drawRevolvedStrip(state, n, radiusA, radiusB, heightA, heightB);
+    }
+    void cutFace(float yA, float yB, float zA, float zB, float shade) const {
+        drawCutFace(state, zA, yB, zB, yA, shade);
+    }
+    // A wall cut on both sides of the axis: the face at +z and its twin at -z.
+    void cutFaces(float yA, float yB, float zA, float zB, float shade) const {
+        cutFace(yA, yB, zA, zB, shade);
+        cutFace(yA, yB, -zA, -zB, shade);
+    }
+    // The wall of a bolt hole on the bolt circle, always drawn whole.
+    void boltHole(float boltCircle, float radius, float heightA, float heightB) const {
+        const float k = boltCircle / std::sqrt(2.0f);
+        drawTube(state, 36, k, k, heightA, heightB, radius);
+    }
+
+  private:
+    const SceneState& state;
+    int n;
+};
+
+// Flange faces are drawn a quarter at a time, turning 90 degrees about Y in between: four
+// quarters for the whole view, the two on the +X side for the cut-away view.
+template <typename DrawQuarter> void forEachQuarter(bool full, DrawQuarter drawQuarter) {
+    MatrixScope scope;
+    for (int quarter = 0; quarter < (full ? 4 : 2); ++quarter) {
+        drawQuarter();
+        glRotatef(90, 0, 1, 0);
+    }
+}
+
+// Heights of a bolted flange set are measured from the chamber end towards the body: inward is
+// -1 at the top end and +1 at the bottom end, so the bottom set mirrors the top one.
+// The pipe end flange is welded on the body and carries the gasket recess in its outer face.
+void drawPipeFlange(const SceneState& state, bool full, float end, float inward) {
+    const Profile p(state, full);
+    const float rIn = state.pipeInnerRadius, rOut = state.pipeOuterRadius;
+    const float f = state.flangeOuterRadius, k = state.boltCircleRadius;
+    const float hole = state.boltHoleRadiusB;
+    const auto y = [&](float h) { return end + inward * h; };
+    if (!full) {
+        p.cutFaces(y(13), y(10), f, rOut + 6, 0.5f);
+        p.cutFaces(y(18), y(13), f, rIn, 0.4f);
+    }
+    p.tube(rIn, y(18), y(13));
+    p.tube(f, y(18), y(10));
+    p.tube(rOut + 6, y(10), y(13));
+    p.ring(y(13), rIn, rOut + 6);
+    forEachQuarter(full, [&] {
+        DrawFlangeFaceQuarter(hole, k, f, rIn, y(18));
+        DrawFlangeFaceQuarter(hole, k, f, rOut + 6, y(10));
+        p.boltHole(k, hole, y(10), y(18));
+    });
+}
+
+// Gasket ring in the flange recess, between the pipe bore and the recess wall.
+void drawGasket(SceneState& state, bool full, float end, float inward) {
+    const float rIn = state.pipeInnerRadius, recess = state.pipeOuterRadius + 6;
+    const auto y = [&](float h) { return end + inward * h; };
+    state.greenTint = true;
+    const Profile p(state, full);
+    if (!full) p.cutFaces(y(13), y(11), recess, rIn, 0.5f);
+    p.ring(y(11), recess, rIn);
+    p.ring(y(13), recess, rIn);
+    p.tube(recess, y(11), y(13));
+    p.tube(rIn, y(11), y(13));
+    state.greenTint = false;
+}
+
+// Bolts on the bolt circle at the diagonals, listed as (x, z) signs; the cut-away view keeps
+// the first two, which lie on the +X side.
+using Corners = std::array<std::pair<float, float>, 4>;
+void drawBolts(const SceneState& state, bool full, float angle, float y, const Corners& corners) {
+    const float k = state.boltCircleRadius / std::sqrt(2.0f);
+    for (int i = 0; i < (full ? 4 : 2); ++i)
+        DrawBolt(state, angle, corners[i].first * k, y, corners[i].second * k);
+}
+
+// A section outline in the plane x = 0, given as (y, z) points in the current colour.
+void sectionPrimitive(GLenum mode, std::initializer_list<std::pair<float, float>> points) {
+    glBegin(mode);
+    for (const auto& [y, z] : points) glVertex3f(0, y, z);
+    glEnd();
+}
+
+// A section outline on both sides of the axis: once, and again turned 180 degrees about Y.
+void sectionPrimitiveTwice(GLenum mode, std::initializer_list<std::pair<float, float>> points) {
+    sectionPrimitive(mode, points);
+    MatrixScope scope;
+    glRotatef(180, 0, 1, 0);
+    sectionPrimitive(mode, points);
+}
+
+void grey(float g) {
+    glColor3f(g, g, g);
+}
+
+} // namespace
+
+void DrawDishedCap(const SceneState& state, bool full) {
+    const float yB = chamberTop(state) - 18;
+    const float rOut = state.pipeOuterRadius, rIn = state.pipeInnerRadius;
+    const auto shell = [&](int i, float radius, float base, float g1, float g2) {
+        glBegin(GL_QUAD_STRIP);
+        for (int j = 0; j <= 9; ++j) {
+            const SpherePoint a = SphereTable[i][j], b = SphereTable[i + 1][j];
+            grey(g1);
+            glVertex3f(radius * a.x, base + radius * a.z / 2, radius * a.y);
+            grey(g2);
+            glVertex3f(radius * b.x, base + radius * b.z / 2, radius * b.y);
+        }
+        glEnd();
+    };
+    // Unlike the revolved primitives the cap is darkest at the front.
+    for (int i = 0; i < (full ? 36 : 18); ++i) {
+        const int a = i <= 17 ? i : 36 - i;
+        const int aNext = i <= 17 ? i + 1 : 35 - i;
+        const float g1 = a / 35.0f + 0.3f, g2 = aNext / 35.0f + 0.3f;
+        shell(i, rOut, yB, g1, g2);
+        if (!full) shell(i, rIn, yB - 0.5f, g1, g2);
+    }
+    if (full) return;
+    // Section from -Z over the crown to +Z: outer edge light red, inner edge red.
+    glBegin(GL_QUAD_STRIP);
+    glColor3f(1, 0.3f, 0.3f);
+    glVertex3f(0, yB, -rOut);
+    glColor3f(1, 0.1f, 0.1f);
+    glVertex3f(0, yB, -rIn);
+    for (int i = 27; i >= 9; --i) {
+        const auto [s, c] = CircleTable[i];
+        glColor3f(1, 0.3f, 0.3f);
+        glVertex3f(0, yB - rOut * c / 2, rOut * s);
+        glColor3f(1, 0.1f, 0.1f);
+        glVertex3f(0, yB - 0.5f - rIn * c / 2, rIn * s);
+    }
+    glEnd();
+}
+
+void DrawPipeFlangeTop(const SceneState& state, const PlacedPart& placement, bool full) {
+    MatrixScope scope;
+    applyPose(placement.pose);
+    drawPipeFlange(state, full, chamberTop(state), -1);
+}
+
+void DrawPipeFlangeBottom(const SceneState& state, const PlacedPart& placement, bool full) {
+    MatrixScope scope;
+    applyPose(placement.pose);
+    drawPipeFlange(state, full, chamberBottom(state), 1);
+}
+
+void DrawCoverTop(const SceneState& state, const PlacedPart& placement, bool full) {
+    MatrixScope scope;
+    applyPose(placement.pose);
+    const Profile p(state, full);
+    const float t = chamberTop(state);
+    const float spigot = state.pipeOuterRadius + 6, f = state.flangeOuterRadius;
+    const float k = state.boltCircleRadius, hole = state.boltHoleRadiusA;
+    if (!full) {
+        p.cutFace(t - 8, t, -f, f, 0.5f);
+        p.cutFace(t - 11, t - 8, -spigot, spigot, 0.4f);
+    }
+    p.tube(spigot, t - 8, t - 11);
+    p.tube(f, t - 8, t);
+    p.ring(t - 11, spigot, 0);
+    forEachQuarter(full, [&] {
+        DrawFlangeFaceQuarter(hole, k, f, spigot, t - 8);
+        DrawFlangeFaceQuarter(hole, k, f, 0, t);
+        p.boltHole(k, hole, t, t - 8);
+    });
+}
+
+void DrawCoverBottom(const SceneState& state, const PlacedPart& placement, bool full) {
+    MatrixScope scope;
+    applyPose(placement.pose);
+    const Profile p(state, full);
+    const float b = chamberBottom(state);
+    const float spigot = state.pipeOuterRadius + 6, f = state.flangeOuterRadius;
+    const float k = state.boltCircleRadius, hole = state.boltHoleRadiusA;
+    // Central hole of radius 8 for the drain plug, recess of radius 11 for its gasket.
+    if (!full) {
+        p.cutFaces(b + 8, b + 11, spigot, 8, 0.4f);
+        p.cutFaces(b + 1, b + 8, f, 8, 0.3f);
+        p.cutFaces(b, b + 1, f, 11, 0.2f);
+    }
+    p.ring(b + 11, spigot, 8);
+    p.tube(spigot, b + 8, b + 11);
+    p.tube(f, b + 8, b);
+    p.tube(8, b + 11, b + 1);
+    forEachQuarter(full, [&] {
+        DrawFlangeFaceQuarter(hole, k, f, spigot, b + 8);
+        DrawFlangeFaceQuarter(hole, k, f, 11, b);
+        p.boltHole(k, hole, b, b + 8);
+    });
+}
+
+void DrawBoltsTop(const SceneState& state, const PlacedPart& placement, bool full) {
+    MatrixScope scope;
+    applyPose(placement.pose);
+    // Turned head up, the shank reaching down into the flanges.
+    drawBolts(state, full, 180, chamberTop(state), Corners{{{1, 1}, {1, -1}, {-1, -1}, {-1, 1}}});
+}
+
+void DrawBoltsBottom(const SceneState& state, const PlacedPart& placement, bool full) {
+    MatrixScope scope;
+    applyPose(placement.pose);
+    drawBolts(state, full, 0, chamberBottom(state), Corners{{{1, 1}, {1, -1}, {-1, 1}, {-1, -1}}});
+}
+
+void DrawGasketTop(SceneState& state, const PlacedPart& placement, bool full) {
+    MatrixScope scope;
+    applyPose(placement.pose);
+    drawGasket(state, full, chamberTop(state), -1);
+}
+
+void DrawGasketBottom(SceneState& state, const PlacedPart& placement, bool full) {
+    MatrixScope scope;
+    applyPose(placement.pose);
+    drawGasket(state, full, chamberBottom(state), 1);
+}
+
+void DrawDrainPlug(const SceneState& state, const PlacedPart& placement, bool full) {
+    MatrixScope scope;
+    applyPose(placement.pose);
+    const Profile p(state, full);
+    const float b = chamberBottom(state);
+    if (!full) {
+        p.cutFace(b - 8, b, 12, -12, 0.4f);
+        p.cutFace(b, b + 11, 8, -8, 0.5f);
+    }
+    drawHexCap(full, 0, 0, b - 8, 12, HexPalette::Grey);
+    drawHexCap(full, 0, 0, b, 12, HexPalette::Grey);
+    drawHexSide(full, 0, 0, b, b - 8, 12, HexPalette::Grey);
+    p.tube(8, b, b + 11);
+    p.ring(b + 11, 0, 8);
+}
+
+void DrawPlugGasket(SceneState& state, const PlacedPart& placement, bool full) {
+    MatrixScope scope;
+    applyPose(placement.pose);
+    const float b = chamberBottom(state);
+    state.greenTint = true;
+    const Profile p(state, full);
+    if (!full) p.cutFaces(b, b + 1, 8, 11, 0.5f);
+    p.ring(b, 8, 11);
+    p.ring(b + 1, 8, 11);
+    p.tube(8, b, b + 1);
+    p.tube(11, b, b + 1);
+    state.greenTint = false;
+}
+
+void DrawTopEndFitting(const SceneState& state, bool full) {
+    const Profile p(state, full);
+    // Plug in the pipe end: bore 12.5 wide and 5 deep from below, shoulder on the pipe end at
+    // 5.5, chamfered top at 18.
+    p.strip(12.5f, 14.85f, 0, 0);
+    p.strip(14.85f, 14.85f, 0, 5.5f);
+    p.strip(14.85f, 16.85f, 5.5f, 5.5f);
+    p.strip(16.85f, 16.85f, 5.5f, 16.5f);
+    p.strip(16.85f, 15.35f, 16.5f, 18);
+    p.strip(15.35f, 0, 18, 18);
+    p.strip(0, 12.5f, 5, 5);
+    p.strip(12.5f, 12.5f, 5, 0);
+    if (full) return;
+    glColor3f(1, 0, 0);
+    sectionPrimitiveTwice(GL_POLYGON, {{0, 12.5f},
+                                       {0, 14.85f},
+                                       {5.5f, 14.85f},
+                                       {5.5f, 16.85f},
+                                       {16.5f, 16.85f},
+                                       {18, 15.35f},
+                                       {18, 12.5f},
+                                       {0, 12.5f}});
+    sectionPrimitiveTwice(GL_QUADS, {{18, 12.5f}, {18, 0}, {5, 0}, {5, 12.5f}});
+}
+
+void DrawBottomEndFitting(const SceneState& state, bool full) {
+    const Profile p(state, full);
+    // Sleeve with a bore of 15, chamfered to 16.5 at the lower end, tapering to the pipe above.
+    p.strip(15, 20, 0, 0);
+    p.strip(20, 20, 0, 18);
+    p.strip(20, 16.85f, 18, 23);
+    p.strip(16.85f, 16.85f, 23, 30);
+    p.strip(16.85f, 15, 30, 30);
+    p.strip(15, 15, 30, 1.5f);
+    p.strip(15, 16.5f, 1.5f, 0);
+    if (full) return;
+    glColor3f(1, 0, 0);
+    sectionPrimitiveTwice(
+        GL_POLYGON,
+        {{0, 20}, {18, 20}, {23, 16.85f}, {30, 16.85f}, {30, 15}, {1.5f, 15}, {0, 16.5f}});
+}
+
+void DrawBottomEndRing(SceneState& state, bool full) {
+    state.greenTint = true;
+    const Profile p(state, full);
+    p.strip(16.6f, 20.4f, -1.5f, -1.5f);
+    p.strip(20.4f, 20.4f, -1.5f, 0);
+    p.strip(20.4f, 16.6f, 0, 0);
+    p.strip(16.6f, 16.6f, 0, -1.5f);
+    if (!full) p.cutFaces(-1.5f, 0, 16.6f, 20.4f, 0.5f);
+    state.greenTint = false;
+}
+
+void DrawBottomEndCap(const SceneState& state, bool full) {
+    // Lower part: two flat faces (each a quadrant from +X to -Z) alternating with two curved
+    // quadrants (from +Z to +X); the cut-away view keeps one of each.
+    {
+        MatrixScope scope;
+        for (int half = 0; half < (full ? 2 : 1); ++half) {
+            glBegin(GL_TRIANGLES);
+            grey(0.5f);
+            glVertex3f(0, 0, 0);
+            grey(0.6f);
+            glVertex3f(16, 0, 0);
+            grey(0.9f);
+            glVertex3f(0, 0, -16);
+            glEnd();
+            glBegin(GL_QUADS);
+            grey(0.5f);
+            glVertex3f(16, 0, 0);
+            glVertex3f(0, 0, -16);
+            grey(0.7f);
+            glVertex3f(0, 1.5f, -17.5f);
+            glVertex3f(17.5f, 1.5f, 0);
+            glEnd();
+            glBegin(GL_QUADS);
+            grey(0.5f);
+            glVertex3f(0, 1.5f, -17.5f);
+            glVertex3f(17.5f, 1.5f, 0);
+            grey(0.7f);
+            glVertex3f(17.5f, 11, 0);
+            glVertex3f(0, 11, -17.5f);
+            glEnd();
+            drawRevolvedStrip(state, 9, 0, 16, 0, 0);
+            drawRevolvedStrip(state, 9, 16, 17.5f, 0, 1.5f);
+            drawRevolvedStrip(state, 9, 17.5f, 17.5f, 1.5f, 11);
+            glRotatef(180, 0, 1, 0);
+        }
+    }
+    const Profile p(state, full);
+    p.strip(13.5f, 21, 11, 11);
+    p.strip(21, 22.5f, 11, 12.5f);
+    p.strip(22.5f, 22.5f, 12.5f, 16.5f);
+    p.strip(22.5f, 20.5f, 16.5f, 16.5f);
+    p.strip(20.5f, 20.5f, 16.5f, 15);
+    p.strip(20.5f, 16.5f, 15, 15);
+    p.strip(16.5f, 16.5f, 15, 16.5f);
+    p.strip(16.5f, 15, 16.5f, 16.5f);
+    p.strip(15, 15, 16.5f, 21);
+    p.strip(15, 16.5f, 21, 22.5f);
+    p.strip(16.5f, 16.5f, 22.5f, 30.5f);
+    p.strip(16.5f, 15, 30.5f, 32);
+    p.strip(15, 13.5f, 32, 32);
+    p.strip(13.5f, 12.5f, 32, 25);
+    p.strip(12.5f, 12.5f, 25, 15);
+    p.strip(12.5f, 0, 15, 15);
+    if (full) return;
+    MatrixScope scope;
+    glColor3f(0.7f, 0, 0);
+    for (int side = 0; side < 2; ++side) {
+        if (side == 1) glRotatef(180, 0, 1, 0);
+        sectionPrimitive(GL_TRIANGLE_STRIP,
+                         {{0, 0}, {0, 16}, {15, 0}, {1.5f, 17.5f}, {15, 12.5f}, {11, 17.5f}});
+        sectionPrimitive(GL_TRIANGLE_STRIP, {{16.5f, 22.5f},
+                                             {12.5f, 22.5f},
+                                             {16.5f, 20.5f},
+                                             {11, 21},
+                                             {15, 20.5f},
+                                             {11, 17.5f},
+                                             {15, 16.5f},
+                                             {15, 12.5f},
+                                             {16.5f, 16.5f},
+                                             {16.5f, 15},
+                                             {15, 12.5f},
+                                             {16.5f, 15},
+                                             {25, 12.5f},
+                                             {32, 15},
+                                             {32, 13.5f}});
+        sectionPrimitive(GL_QUADS, {{21, 15}, {22.5f, 16.5f}, {30.5f, 16.5f}, {32, 15}});
+    }
+}
+
+void DrawBolt(const SceneState& state, float angle, float x, float y, float z) {
+    MatrixScope scope;
+    glTranslatef(x, y, z);
+    glRotatef(angle, 0, 0, 1);
+    drawRing(state, 36, 0, 0, -6, 0, 5); // head end face
+    drawRing(state, 36, 0, 0, 0, 3, 5);  // under the head
+    drawRing(state, 36, 0, 0, 20, 3, 0); // shank end
+    drawTube(state, 36, 0, 0, -6, 0, 5); // head
+    drawTube(state, 36, 0, 0, 0, 20, 3); // shank
+}
