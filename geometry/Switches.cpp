@@ -1,7 +1,57 @@
 #include "geometry/Switches.h"
 
-void DrawUpperSwitch(const SceneState&, SwitchPart&, bool) {}
-void DrawLowerSwitch(const SceneState&, SwitchPart&, bool) {}
-void DrawSwitch(const SceneState&, const SwitchPart&, bool, float) {}
-bool IsUpperSwitchTripped(const SceneState&) { return false; }
-bool IsLowerSwitchTripped(const SceneState&) { return false; }
+#include "geometry/Primitives.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// The cable gland's dome under the nut, always complete, closing at its lowest point.
+void drawGlandDome(float nutBottom) {
+    glColor3f(0.8f, 0.8f, 0.3f);
+    for (int i = 0; i < 36; ++i) {
+        glBegin(GL_QUAD_STRIP);
+        for (int j = 0; j <= 9; ++j) {
+            for (const SpherePoint& p : {SphereTable[i][j], SphereTable[i + 1][j]})
+                glVertex3f(8 * p.x, nutBottom - 8 * p.z / 2, 8 * p.y);
+        }
+        glEnd();
+    }
+}
+
+} // namespace
+
+void DrawUpperSwitch(const SceneState& state, SwitchPart& part, bool whole) {
+    part.switchPoint = state.displayHeight - 70;
+    DrawSwitch(state, part, whole, part.switchPoint);
+}
+
+void DrawLowerSwitch(const SceneState& state, SwitchPart& part, bool whole) {
+    part.switchPoint = 90; // fixed, whatever the display height
+    DrawSwitch(state, part, whole, part.switchPoint);
+}
+
+void DrawSwitch(const SceneState& state, const SwitchPart& part, bool whole, float s) {
+    MatrixScope scope;
+    applyPose(part.pose);
+    // On the -Z side of the chamber, 10 clear of its outer wall, axis vertical.
+    glTranslatef(0, 0, -(state.pipeOuterRadius + 10));
+
+    drawTube(state, 36, 0, 0, s - 50, s + 50, 8.6f); // housing
+    drawRing(state, 36, 0, 0, s + 50, 0, 8.6f);
+    drawRing(state, 36, 0, 0, s - 50, 0, 8.6f);
+    drawTube(state, 36, 0, 0, s - 63, s - 80, 3); // cable
+
+    drawHexCap(whole, 0, 0, s - 50, 10, HexPalette::Brass); // nut
+    drawHexCap(whole, 0, 0, s - 63, 10, HexPalette::Brass);
+    drawHexSide(whole, 0, 0, s - 50, s - 63, 10, HexPalette::Brass);
+    drawGlandDome(s - 63);
+}
+
+bool IsUpperSwitchTripped(const SceneState& state) {
+    return state.level > state.switch1.switchPoint;
+}
+
+bool IsLowerSwitchTripped(const SceneState& state) {
+    return state.level < state.switch2.switchPoint;
+}
