@@ -22,3 +22,11 @@ inline QPoint projectChamberPoint(const SceneState& s, QVector3D point, QSize vi
     const QVector3D ndc = (projection * camera).map(point);
     return {int((ndc.x() + 1) / 2 * view.width()), int((1 - ndc.y()) / 2 * view.height())};
 }
+
+// Where a point given in eye coordinates (as the read-outs are placed) lands on the view.
+inline QPoint projectEyePoint(QVector3D point, QSize view) {
+    QMatrix4x4 projection;
+    projection.perspective(15, float(view.width()) / float(view.height()), 1000, 10000);
+    const QVector3D ndc = projection.map(point);
+    return {int((ndc.x() + 1) / 2 * view.width()), int((1 - ndc.y()) / 2 * view.height())};
+}

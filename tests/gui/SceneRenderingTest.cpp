@@ -1,0 +1,130 @@
+// Pictures of the rendered model: the chamber of each closure family whole and cut away, and
+// the flap column at two levels. They are written to the build folder for a look by eye.
+#include "SceneProjection.h"
+#include "WindowFixture.h"
+
+#include "scene/Catalogues.h"
+
+namespace {
+
+// The family set-up the options dialog makes for a type.
+void selectType(SceneState& s, const std::string& type) {
+    const bool midi = type == "R-410" || type == "R-760";
+    s.typeCode = type;
+    s.pipeInnerRadius = midi ? 14.85f : 25;
+    s.pipeOuterRadius = midi ? 16.85f : 26.5f;
+    s.flangeOuterRadius = midi ? 35 : 45;
+    s.boltCircleRadius = midi ? 29 : 39;
+    s.flapStartIndex = midi ? -2 : -4;
+    s.connection = midi ? connectionCatalogue[2] : connectionCatalogue[connectionRowDefault];
+    s.selectedFloat = midi ? midiFloatCatalogue[3] : standardFloatCatalogue[4];
+    s.flapCount = int(std::nearbyint(s.displayHeight / 10)) + (type == "R-760" ? 5 : 9);
+}
+
+int countPixels(const QImage& image, auto predicate) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (predicate(image.pixelColor(x, y))) ++n;
+    return n;
+}
+
+bool isSectionRed(const QColor& c) {
+    return c.red() > 200 && c.green() < 60 && c.blue() < 60;
+}
+
+} // namespace
+
+class SceneRenderingTest : public WindowTest {
+  protected:
+    QImage render() {
+        window->FormPaint();
+        QTest::qWait(150);
+        return frame();
+    }
+};
+
+TEST_F(SceneRenderingTest, ChamberOfEachClosureFamilyWholeAndCutAway) {
+    stopDemos();
+    state->tankMode = DisplayMode::Off;
+    state->floatMode = state->railMode = state->flapMode = DisplayMode::Off;
+    state->switch1Visible = state->switch2Visible = state->transmitterVisible = false;
+    state->scaleVisible = false;
+    state->cameraRotY = 60;
+    for (const std::string type : {"R-760", "R-410", "R-650"}) {
+        selectType(*state, type);
+        state->pipeMode = DisplayMode::Whole;
+        const QImage whole = render();
+        savePicture(whole, QString::fromStdString("chamber-whole-" + type));
+        state->pipeMode = DisplayMode::Cut;
+        const QImage cut = render();
+        savePicture(cut, QString::fromStdString("chamber-cut-" + type));
+        EXPECT_GT(countPixels(cut, isSectionRed), 200) << type << ": red cut faces show";
+        EXPECT_LT(countPixels(whole, isSectionRed), countPixels(cut, isSectionRed)) << type;
+    }
+}
+
+TEST_F(SceneRenderingTest, FlapsShowTheFullColourBelowTheLevelAndTheEmptyColourAbove) {
+    stopDemos();
+    state->cameraRotY = 0; // the flaps face the viewer
+    state->zoom = 60;
+    state->cameraPanY = 0;
+    for (const float level : {120.0f, 300.0f}) {
+        state->level = level;
+        const QImage image = render();
+        savePicture(image, QString("flaps-level-%1").arg(int(level)));
+        const float front = state->pipeOuterRadius + 14.5f;
+        for (int k = 0; k < 40; k += 3) {
+            const float y = 10.0f * k;
+            if (std::abs(y - level) < 40) continue; // turning flaps near the level
+            const QPoint p =
+                projectChamberPoint(*state, {8.5f, y + 2, front}, window->view()->size());
+            const QColor c = image.pixelColor(p);
+            if (y < level)
+                EXPECT_GT(c.red(), 2 * c.green() + 20) << "flap " << k << " at level " << level;
+            else
+                EXPECT_GT(c.green(), 150) << "flap " << k << " at level " << level;
+        }
+    }
+}
+
+namespace {
+// Sum of each channel over the upper switch read-out's "on" symbol.
+std::array<long, 3> upperSwitchSymbolColour(const QImage& image, float anchorX) {
+    const QPoint a = projectEyePoint({anchorX + 10.5f, 100, -1500}, image.size());
+    const QPoint b = projectEyePoint({anchorX + 24.5f, 114, -1500}, image.size());
+    std::array<long, 3> sum{};
+    for (int y = b.y(); y <= a.y(); ++y)
+        for (int x = a.x(); x <= b.x(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            sum[0] += c.red(), sum[1] += c.green(), sum[2] += c.blue();
+        }
+    return sum;
+}
+} // namespace
+
+TEST_F(SceneRenderingTest, DefaultWindowShowsTheReadoutsAndTheSwitchTintFollowsTheLevel) {
+    stopDemos();
+    const QSize size = window->view()->size();
+    const float anchorX = float(size.width()) / float(size.height()) * 200 - 40;
+    state->level = 200;
+    const QImage calm = render();
+    savePicture(calm, "default-window");
+    state->level = 350; // above the upper switch point 320
+    const QImage tripped = render();
+    savePicture(tripped, "default-window-upper-switch-tripped");
+
+    const auto off = upperSwitchSymbolColour(calm, anchorX);
+    const auto on = upperSwitchSymbolColour(tripped, anchorX);
+    EXPECT_GT(off[2], off[0]) << "untripped symbols are tinted cyan";
+    EXPECT_GT(on[0], on[2]) << "tripped symbols are tinted red";
+
+    // The transmitter's text window is black with the percentage in light red.
+    const QPoint textCentre = projectEyePoint({anchorX - 23, 135 + 23, -1501}, size);
+    const QPoint textCorner = projectEyePoint({anchorX - 41, 135 + 13, -1501}, size);
+    EXPECT_LT(calm.pixelColor(textCorner).lightness(), 40);
+    int lit = 0;
+    for (int dx = -30; dx <= 30; ++dx)
+        if (calm.pixelColor(textCentre + QPoint(dx, 0)).red() > 150) ++lit;
+    EXPECT_GT(lit, 3) << "digits of the percentage";
+}
