@@ -4,6 +4,7 @@
 #include "app/frame/Demo.h"
 #include "app/frame/FrameRender.h"
 #include "geometry/Tank.h"
+#include "overlay/FontForm.h"
 #include "scene/Assembly.h"
 
 #include <QGuiApplication>
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     auto state = std::make_unique<SceneState>();
     InitialiseSceneState(*state);
     glEnable(GL_DEPTH_TEST);
+    CreateFontForm();
     BuildAssembly(*state);
     ConstructTank(state->tank);
     // As the main window starts: switches, transmitter and scale shown.
