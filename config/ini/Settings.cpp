@@ -1,0 +1,80 @@
+#include "config/ini/Settings.h"
+
+#include "config/ini/IniFile.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr const char* optionsSection = "optionen";
+constexpr const char* colourSection = "backgroundcolor";
+
+float colourOrDefault(const IniFile& file, const char* key, float fallback) {
+    return parseColourComponent(file.value(colourSection, key, "")).value_or(fallback);
+}
+
+// The language code a "language" value selects; the comparison is exact and case-sensitive.
+std::optional<std::string> languageCodeFor(const std::string& value) {
+    if (value == "englisch") return "gb";
+    if (value == "deutsch") return "d";
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<float> parseColourComponent(std::string_view text) {
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    double parsed = 0;
+    // from_chars ignores the locale, unlike strtod and atof.
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    // Infinities, NaN and values beyond the 32-bit range are no colour.
+    if (!std::isfinite(parsed) || std::fabs(parsed) > std::numeric_limits<float>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<float>(parsed);
+}
+
+std::string formatColourComponent(float value) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
+    std::string text(buffer, result.ptr);
+    if (text.size() < 5) text.insert(0, 5 - text.size(), ' ');
+    return text;
+}
+
+void ReadVersion(SceneState& state, const std::string& programFolder) {
+    const std::string path = versionFolder(programFolder) + settingsFileName;
+    state.versionText = readIniValue(path, optionsSection, "version", state.versionText);
+}
+
+void ReadSettings(SceneState& state, const std::string& programFolder) {
+    state.settingsDir = mainWindowSettingsFolder(programFolder);
+    const IniFile file = IniFile::load(state.settingsDir + settingsFileName);
+
+    if (auto code = languageCodeFor(file.value(optionsSection, "language", "Error"))) {
+        state.languageCode = std::move(*code);
+    }
+
+    state.backgroundRed = colourOrDefault(file, "red", 0.643f);
+    state.backgroundGreen = colourOrDefault(file, "green", 0.745f);
+    state.backgroundBlue = colourOrDefault(file, "blue", 1.000f);
+}
+
+bool WriteSettings(const SceneState& state) {
+    if (state.settingsDir.empty()) return false;
+    try {
+        const std::string path = state.settingsDir + settingsFileName;
+        IniFile file = IniFile::load(path);
+        return file.setValue(colourSection, "red", formatColourComponent(state.backgroundRed)) &&
+               file.setValue(colourSection, "green",
+                             formatColourComponent(state.backgroundGreen)) &&
+               file.setValue(colourSection, "blue", formatColourComponent(state.backgroundBlue)) &&
+               file.save(path);
+    } catch (...) {
+        return false; // out of memory: the old file stays as it was
+    }
+}

@@ -1,0 +1,55 @@
+#include "config/Language.h"
+
+#include <gtest/gtest.h>
+
+TEST(Language, BothSetsCaptionTheSameItemsAndLabelsInTheSameOrder) {
+    const CaptionSet& german = germanCaptions();
+    const CaptionSet& english = englishCaptions();
+    ASSERT_EQ(german.menuCaptions.size(), english.menuCaptions.size());
+    for (std::size_t i = 0; i < german.menuCaptions.size(); ++i) {
+        EXPECT_EQ(german.menuCaptions[i].first, english.menuCaptions[i].first);
+    }
+    ASSERT_EQ(german.labelCaptions.size(), 5u);
+    ASSERT_EQ(english.labelCaptions.size(), 5u);
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(german.labelCaptions[i].first, english.labelCaptions[i].first);
+        EXPECT_EQ(german.labelCaptions[i].second.front(), ' ');
+        EXPECT_EQ(english.labelCaptions[i].second.front(), ' ');
+    }
+    // Four submenus with three mode items each, the tank's two, and the rest of the table.
+    EXPECT_EQ(german.menuCaptions.size(), 33u);
+}
+
+TEST(Language, ItemsCarryTheirOwnCaptions) {
+    const CaptionSet& german = captionsFor("d");
+    const CaptionSet& english = captionsFor("gb");
+    EXPECT_EQ(german.captionOf("Darstellung1"), "Dars&tellung");
+    EXPECT_EQ(german.captionOf("Schiene1"), "&Anzeigeschiene");
+    EXPECT_EQ(german.captionOf("N5"), "&alles gechnitten");
+    EXPECT_EQ(german.captionOf("Info1"), "Info Prorammierer...");
+    EXPECT_EQ(german.captionOf("Label3"), " Dämpfungsfeder");
+    EXPECT_EQ(english.captionOf("TBSubmenuItem1"), "&Drain");
+    EXPECT_EQ(english.captionOf("TBItem2"), "&Demo");
+    EXPECT_EQ(english.captionOf("ein1"), "o&n");
+    EXPECT_EQ(english.captionOf("Schnitt4"), "&Cut");
+    EXPECT_EQ(english.captionOf("Hilfe2"), "Help...");
+    EXPECT_EQ(english.captionOf("KontaktAdresse1"), "Contact Address...");
+    EXPECT_EQ(english.captionOf("HintergrundFarbe1"), "&Background Color...");
+    EXPECT_EQ(english.captionOf("Label1"), " Armaflex isolation");
+    // Untouched items keep their design captions.
+    EXPECT_EQ(english.captionOf("GLFILL1"), "");
+    EXPECT_EQ(english.captionOf("TBItem1"), "");
+}
+
+TEST(Language, CaptionPrefixDialogTextsAndCodes) {
+    EXPECT_EQ(windowCaption(captionsFor("gb"), "4.1"), "MZA Dazivuva Vovorirov  4.1");
+    EXPECT_EQ(windowCaption(captionsFor("d"), "3.0.0"), "MZA Roveroruvezodozo  3.0.0");
+    EXPECT_EQ(captionsFor("d").languageCode, "d");
+    EXPECT_EQ(captionsFor("gb").languageCode, "gb");
+    EXPECT_EQ(captionsFor("d").colourDialog.greenLabel, "grün");
+    EXPECT_EQ(captionsFor("d").colourDialog.closeButton, "&Abbruch");
+    EXPECT_EQ(captionsFor("gb").colourDialog.closeButton, "&Close");
+    EXPECT_EQ(captionsFor("gb").colourDialog.applyButton, "Übernehmen");
+    EXPECT_EQ(captionsFor("gb").contactHeading, "Contact Address");
+    EXPECT_EQ(captionsFor("d").contactHeading, "Kontakt Adresse");
+}
