@@ -7,6 +7,7 @@
 #include "app/frame/Demo.h"
 #include "app/frame/FrameRender.h"
 #include "app/frame/ViewReadout.h"
+#include "config/ini/Settings.h"
 #include "geometry/Tank.h"
 #include "resources/ButtonPictures.h"
 #include "scene/Assembly.h"
@@ -42,10 +43,10 @@ int colourByte(float component) {
 }
 } // namespace
 
-TfrmCube::TfrmCube(SceneState& state, QWidget* parent) : QMainWindow(parent), state(state) {
+TfrmCube::TfrmCube(SceneState& state, const std::string& programFolder, QWidget* parent)
+    : QMainWindow(parent), state(state), programFolder(programFolder) {
     setWindowFlag(Qt::WindowMinimizeButtonHint, false);
     resize(581, 418);
-    setWindowTitle("MZA Dazivuva Vovorirov  " + QString::fromStdString(state.versionText));
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
@@ -103,6 +104,7 @@ void TfrmCube::FormCreate() {
     state.frameCount = 0;
     BuildAssembly(state);
     ConstructTank(state.tank);
+    ReadSettings(state, programFolder);
 
     QPalette background = palette();
     background.setColor(QPalette::Window,
@@ -135,7 +137,8 @@ void TfrmCube::FormResize(int clientWidth, int clientHeight) {
 
 void TfrmCube::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (applyLanguage) applyLanguage(*this);
+    if (state.languageCode == "gb") ApplyEnglishCaptions();
+    if (state.languageCode == "d") ApplyGermanCaptions();
     // Both demos run from the start, so the first redraw request starts the animation.
     QTimer::singleShot(0, this, [this] { FormPaint(); });
 }
@@ -143,6 +146,7 @@ void TfrmCube::showEvent(QShowEvent* event) {
 void TfrmCube::closeEvent(QCloseEvent* event) {
     state.levelDemoRunning = false;
     state.swingDemoRunning = false;
+    WriteSettings(state); // a failed write leaves the old file and is not reported
     if (onClose) onClose();
     event->accept();
 }

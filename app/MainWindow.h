@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 
+struct CaptionSet;
 class CalloutLabel;
 class GLView;
 class ImageButton;
@@ -33,7 +34,8 @@ struct SecondaryWindows {
 class TfrmCube : public QMainWindow {
     Q_OBJECT
   public:
-    explicit TfrmCube(SceneState& state, QWidget* parent = nullptr);
+    // The settings file is looked for from the program's folder (tests pass a folder of their own).
+    TfrmCube(SceneState& state, const std::string& programFolder, QWidget* parent = nullptr);
 
     void FormPaint();
     // Menu entries and submenus by their item names ("Rohr1", "Schnitt1", "GLLINE1", ...).
@@ -51,9 +53,10 @@ class TfrmCube : public QMainWindow {
 
     // Display-mode check marks, as the "Default" command resets them.
     void CheckDisplayModeEntries();
-    // Applies the caption set of the interface language.
-    std::function<void(TfrmCube&)> applyLanguage;
-    // Runs when the window closes, after both demos were stopped (saves the settings).
+    // Write the captions of one language into menus, callouts and the window caption.
+    void ApplyGermanCaptions();
+    void ApplyEnglishCaptions();
+    // Runs when the window closes, after the settings were saved.
     std::function<void()> onClose;
 
     // Handlers with the names of the window's components and events.
@@ -78,6 +81,7 @@ class TfrmCube : public QMainWindow {
   private:
     void FormCreate();
     void FormResize(int clientWidth, int clientHeight);
+    void applyCaptions(const CaptionSet& captions);
     void createCallouts();
     void createButtonRow();
     void createMenus();
@@ -106,6 +110,7 @@ class TfrmCube : public QMainWindow {
     std::map<QString, ImageButton*> buttons;
     std::map<QString, QWidget*> buttonPanels;
     SecondaryWindows secondary;
+    std::string programFolder;
     int lastMouseX = 0;
     int lastMouseY = 0;
 };

@@ -1,6 +1,7 @@
 // Program start: module initialisation, the single-instance rule, the windows, the event loop.
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
+#include "config/ini/Settings.h"
 #include "scene/SceneState.h"
 
 #include <QApplication>
@@ -37,6 +38,7 @@ void messageHandler(QtMsgType type, const QMessageLogContext&, const QString& me
 int main(int argc, char** argv) {
     auto state = std::make_unique<SceneState>();
     InitialiseSceneState(*state);
+    ReadVersion(*state);
 
     if (!AcquireSingleInstance("niveau")) return 1;
 
@@ -56,7 +58,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
 
-    TfrmCube window(*state);
+    TfrmCube window(*state, executableFolder());
     window.onClose = [&app] { app.quit(); };
     window.showMaximized();
     return app.exec();

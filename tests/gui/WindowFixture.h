@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ class WindowTest : public testing::Test {
     void SetUp() override {
         state = std::make_unique<SceneState>();
         InitialiseSceneState(*state);
-        window = std::make_unique<TfrmCube>(*state);
+        window = std::make_unique<TfrmCube>(*state, programFolder.path().toStdString() + "/");
         window->resize(800, 600);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -38,6 +39,7 @@ class WindowTest : public testing::Test {
         image.save(QString(PICTURE_DIR) + "/" + name + ".png");
     }
 
+    QTemporaryDir programFolder; // no settings file unless a test writes one
     std::unique_ptr<SceneState> state;
     std::unique_ptr<TfrmCube> window;
 };
