@@ -1,5 +1,6 @@
 #include "geometry/EndClosures.h"
 
+#include "geometry/ChamberPipe.h"
 #include "geometry/Primitives.h"
 #include "geometry/ProcessConnections.h"
 
@@ -11,14 +12,6 @@
 #include <utility>
 
 namespace {
-
-// Chamber ends: the float's chamber lengths reach beyond the two connection centres.
-float chamberTop(const SceneState& state) {
-    return state.displayHeight + state.selectedFloat.chamberAbove;
-}
-float chamberBottom(const SceneState& state) {
-    return -state.selectedFloat.chamberBelow;
-}
 
 // The closures are drawn as profile lists around the chamber axis; these wrappers keep the
 // argument order of those lists (radius before heights for tubes, height first for rings, the
@@ -134,7 +127,7 @@ void grey(float g) {
 } // namespace
 
 void DrawDishedCap(const SceneState& state, bool full) {
-    const float yB = chamberTop(state) - 18;
+    const float yB = chamberHeights(state).top - 18;
     const float rOut = state.pipeOuterRadius, rIn = state.pipeInnerRadius;
     const auto shell = [&](int i, float radius, float base, float g1, float g2) {
         glBegin(GL_QUAD_STRIP);
@@ -175,20 +168,20 @@ void DrawDishedCap(const SceneState& state, bool full) {
 void DrawPipeFlangeTop(const SceneState& state, const PlacedPart& placement, bool full) {
     MatrixScope scope;
     applyPose(placement.pose);
-    drawPipeFlange(state, full, chamberTop(state), -1);
+    drawPipeFlange(state, full, chamberHeights(state).top, -1);
 }
 
 void DrawPipeFlangeBottom(const SceneState& state, const PlacedPart& placement, bool full) {
     MatrixScope scope;
     applyPose(placement.pose);
-    drawPipeFlange(state, full, chamberBottom(state), 1);
+    drawPipeFlange(state, full, chamberHeights(state).bottom, 1);
 }
 
 void DrawCoverTop(const SceneState& state, const PlacedPart& placement, bool full) {
     MatrixScope scope;
     applyPose(placement.pose);
     const Profile p(state, full);
-    const float t = chamberTop(state);
+    const float t = chamberHeights(state).top;
     const float spigot = state.pipeOuterRadius + 6, f = state.flangeOuterRadius;
     const float k = state.boltCircleRadius, hole = state.boltHoleRadiusA;
     if (!full) {
@@ -209,7 +202,7 @@ void DrawCoverBottom(const SceneState& state, const PlacedPart& placement, bool 
     MatrixScope scope;
     applyPose(placement.pose);
     const Profile p(state, full);
-    const float b = chamberBottom(state);
+    const float b = chamberHeights(state).bottom;
     const float spigot = state.pipeOuterRadius + 6, f = state.flangeOuterRadius;
     const float k = state.boltCircleRadius, hole = state.boltHoleRadiusA;
     // Central hole of radius 8 for the drain plug, recess of radius 11 for its gasket.
@@ -233,32 +226,34 @@ void DrawBoltsTop(const SceneState& state, const PlacedPart& placement, bool ful
     MatrixScope scope;
     applyPose(placement.pose);
     // Turned head up, the shank reaching down into the flanges.
-    drawBolts(state, full, 180, chamberTop(state), Corners{{{1, 1}, {1, -1}, {-1, -1}, {-1, 1}}});
+    drawBolts(state, full, 180, chamberHeights(state).top,
+              Corners{{{1, 1}, {1, -1}, {-1, -1}, {-1, 1}}});
 }
 
 void DrawBoltsBottom(const SceneState& state, const PlacedPart& placement, bool full) {
     MatrixScope scope;
     applyPose(placement.pose);
-    drawBolts(state, full, 0, chamberBottom(state), Corners{{{1, 1}, {1, -1}, {-1, 1}, {-1, -1}}});
+    drawBolts(state, full, 0, chamberHeights(state).bottom,
+              Corners{{{1, 1}, {1, -1}, {-1, 1}, {-1, -1}}});
 }
 
 void DrawGasketTop(SceneState& state, const PlacedPart& placement, bool full) {
     MatrixScope scope;
     applyPose(placement.pose);
-    drawGasket(state, full, chamberTop(state), -1);
+    drawGasket(state, full, chamberHeights(state).top, -1);
 }
 
 void DrawGasketBottom(SceneState& state, const PlacedPart& placement, bool full) {
     MatrixScope scope;
     applyPose(placement.pose);
-    drawGasket(state, full, chamberBottom(state), 1);
+    drawGasket(state, full, chamberHeights(state).bottom, 1);
 }
 
 void DrawDrainPlug(const SceneState& state, const PlacedPart& placement, bool full) {
     MatrixScope scope;
     applyPose(placement.pose);
     const Profile p(state, full);
-    const float b = chamberBottom(state);
+    const float b = chamberHeights(state).bottom;
     if (!full) {
         p.cutFace(b - 8, b, 12, -12, 0.4f);
         p.cutFace(b, b + 11, 8, -8, 0.5f);
@@ -273,7 +268,7 @@ void DrawDrainPlug(const SceneState& state, const PlacedPart& placement, bool fu
 void DrawPlugGasket(SceneState& state, const PlacedPart& placement, bool full) {
     MatrixScope scope;
     applyPose(placement.pose);
-    const float b = chamberBottom(state);
+    const float b = chamberHeights(state).bottom;
     state.greenTint = true;
     const Profile p(state, full);
     if (!full) p.cutFaces(b, b + 1, 8, 11, 0.5f);
