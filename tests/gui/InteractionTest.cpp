@@ -5,6 +5,9 @@
 #include "app/ImageButton.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -202,4 +205,16 @@ TEST_F(WindowTest, PolygonModeChangesAtTheNextFrameAndDefaultRestoresFill) {
     window->menuItem("Defaul1")->trigger();
     EXPECT_EQ(state->polygonMode, GL_FILL);
     EXPECT_TRUE(window->menuItem("GLFILL1")->isChecked());
+}
+
+TEST_F(WindowTest, MissingHelpFileIsReportedInAMessage) {
+    QString shownText;
+    QTimer::singleShot(200, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shownText = box->text();
+            box->accept();
+        }
+    });
+    window->Hilfe2Click();
+    EXPECT_TRUE(shownText.contains("MONTAGE.HLP")) << shownText.toStdString();
 }

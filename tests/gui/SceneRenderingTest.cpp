@@ -128,3 +128,32 @@ TEST_F(SceneRenderingTest, DefaultWindowShowsTheReadoutsAndTheSwitchTintFollowsT
         if (calm.pixelColor(textCentre + QPoint(dx, 0)).red() > 150) ++lit;
     EXPECT_GT(lit, 3) << "digits of the percentage";
 }
+
+TEST_F(SceneRenderingTest, DisplayModeCombinationsDrawWhatTheirMenusSay) {
+    stopDemos();
+    state->level = 250;
+    window->menuItem("nichtsgeschnitten1")->trigger();
+    const QImage whole = render();
+    savePicture(whole, "modes-all-whole");
+    window->menuItem("N5")->trigger();
+    const QImage cut = render();
+    savePicture(cut, "modes-all-cut");
+    window->menuItem("aus1")->trigger();
+    const QImage pipeOff = render();
+    savePicture(pipeOff, "modes-pipe-off");
+    window->menuItem("GLLINE1")->trigger();
+    const QImage lines = render();
+    savePicture(lines, "modes-pipe-off-lines");
+
+    const int redWhole = countPixels(whole, isSectionRed);
+    const int redCut = countPixels(cut, isSectionRed);
+    EXPECT_GT(redCut, redWhole + 500) << "cut faces appear when everything is cut away";
+    auto isLiquid = [](const QColor& c) { return c.blue() > 150 && c.red() < 110; };
+    EXPECT_GT(countPixels(cut, isLiquid), countPixels(pipeOff, isLiquid) + 500)
+        << "without the pipe neither chamber liquid nor tank is drawn";
+    auto isBackground = [](const QColor& c) {
+        return std::abs(c.red() - 164) <= 1 && std::abs(c.green() - 190) <= 1 && c.blue() == 255;
+    };
+    EXPECT_GT(countPixels(lines, isBackground), countPixels(pipeOff, isBackground))
+        << "wire frame leaves more of the background visible";
+}
