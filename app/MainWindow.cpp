@@ -106,17 +106,21 @@ void TfrmCube::FormCreate() {
     ConstructTank(state.tank);
     ReadSettings(state, programFolder);
 
-    QPalette background = palette();
-    background.setColor(QPalette::Window,
-                        QColor(colourByte(state.backgroundRed), colourByte(state.backgroundGreen),
-                               colourByte(state.backgroundBlue)));
-    setPalette(background);
+    applyBackgroundColour();
 
     state.scaleVisible = state.switch1Visible = state.switch2Visible = true;
     state.transmitterVisible = true;
     for (const char* name : {"Label2", "Label4", "Label5"})
         callouts.at(name)->setPanelColour(activeCallout);
     showRunningPictures();
+}
+
+void TfrmCube::applyBackgroundColour() {
+    QPalette background = palette();
+    background.setColor(QPalette::Window,
+                        QColor(colourByte(state.backgroundRed), colourByte(state.backgroundGreen),
+                               colourByte(state.backgroundBlue)));
+    setPalette(background);
 }
 
 void TfrmCube::FormPaint() {

@@ -38,6 +38,8 @@ class TfrmCube : public QMainWindow {
     TfrmCube(SceneState& state, const std::string& programFolder, QWidget* parent = nullptr);
 
     void FormPaint();
+    // The window's own colour := the background colour, each component rounded to a byte.
+    void applyBackgroundColour();
     // Menu entries and submenus by their item names ("Rohr1", "Schnitt1", "GLLINE1", ...).
     QAction* menuItem(const QString& name) const;
     CalloutLabel* callout(const QString& name) const;

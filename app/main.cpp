@@ -2,6 +2,9 @@
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 #include "config/ini/Settings.h"
+#include "dialogs/Color.h"
+#include "dialogs/Kontaktadresse.h"
+#include "dialogs/aboutdlg.h"
 #include "scene/SceneState.h"
 
 #include <QApplication>
@@ -20,6 +23,13 @@ bool displayAvailable() {
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     return (x11 && *x11) || (wayland && *wayland);
+}
+
+// A secondary window opened by a menu: shown modeless, in front.
+void showWindow(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 // Qt ends the process with an abort and a trace when it cannot open the display; say it in one
@@ -60,6 +70,23 @@ int main(int argc, char** argv) {
 
     TfrmCube window(*state, executableFolder());
     window.onClose = [&app] { app.quit(); };
+
+    // The colour dialog, the about and the contact window: hidden until a menu opens them.
+    auto* colourDialog = new TColor_dlg(
+        *state,
+        [&window] {
+            window.applyBackgroundColour();
+            window.FormPaint();
+        },
+        &window);
+    auto* about = new TAboutForm(&window);
+    auto* contact = new TKontaktadresseForm(*state, &window);
+    SecondaryWindows secondary;
+    secondary.showBackgroundColour = [colourDialog] { showWindow(colourDialog); };
+    secondary.showAbout = [about] { showWindow(about); };
+    secondary.showContact = [contact] { showWindow(contact); };
+    window.setSecondaryWindows(std::move(secondary));
+
     window.showMaximized();
     return app.exec();
 }

@@ -1,0 +1,159 @@
+#include "dialogs/Color.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace {
+
+// A colour component 0..1 as a slider position 0..255: rounded to nearest, halves to even.
+int sliderPosition(float component) {
+    return int(std::nearbyint(component * 255.0f));
+}
+
+QScrollBar* makeSlider(QWidget* parent) {
+    auto* slider = new QScrollBar(Qt::Horizontal, parent);
+    slider->setRange(0, 255);
+    slider->setSingleStep(1);
+    slider->setPageStep(10);
+    slider->setMinimumWidth(220);
+    return slider;
+}
+
+} // namespace
+
+const TColor_dlg::DialogTexts TColor_dlg::germanTexts = {
+    .caption = "Hintergrund Farbe",
+    .red = "rot",
+    .green = "gr\u00FCn",
+    .blue = "blau",
+    .ok = "&Ok",
+    .close = "&Abbruch",
+    .standard = "&Default",
+    .apply = "\u00DCbernehmen",
+};
+const TColor_dlg::DialogTexts TColor_dlg::englishTexts = {
+    .caption = "Background Color",
+    .red = "red",
+    .green = "green",
+    .blue = "blue",
+    .ok = "&Ok",
+    .close = "&Close",
+    .standard = "&Default",
+    .apply = "&Apply",
+};
+
+TColor_dlg::TColor_dlg(SceneState& state, std::function<void()> applied, QWidget* parent)
+    : TGradientForm(state.languageCode, FormBorder::Dialog, parent), state(state),
+      applied(std::move(applied)) {
+    setAttribute(Qt::WA_QuitOnClose, false);
+    QWidget* area = clientArea();
+
+    ScrollBar1 = makeSlider(area);
+    ScrollBar2 = makeSlider(area);
+    ScrollBar3 = makeSlider(area);
+    Label1 = new QLabel(area);
+    Label2 = new QLabel(area);
+    Label3 = new QLabel(area);
+    Shape1 = new QFrame(area);
+    Shape1->setFrameShape(QFrame::Box);
+    Shape1->setAutoFillBackground(true);
+    Shape1->setFixedSize(90, 90);
+    BitBtn1 = new QPushButton(area);
+    BitBtn2 = new QPushButton(area);
+    BitBtn3 = new QPushButton(area);
+    BitBtn4 = new QPushButton(area);
+
+    auto* sliders = new QGridLayout;
+    sliders->setHorizontalSpacing(10);
+    sliders->setVerticalSpacing(16);
+    const std::pair<QLabel*, QScrollBar*> rows[] = {
+        {Label1, ScrollBar1}, {Label2, ScrollBar2}, {Label3, ScrollBar3}};
+    for (int row = 0; row < 3; ++row) {
+        rows[row].first->setMinimumWidth(40);
+        sliders->addWidget(rows[row].first, row, 0);
+        sliders->addWidget(rows[row].second, row, 1);
+    }
+    sliders->addWidget(Shape1, 0, 2, 3, 1, Qt::AlignCenter);
+    sliders->setColumnStretch(1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn3, BitBtn4}) buttons->addWidget(button);
+
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(12, 12, 12, 12);
+    column->setSpacing(16);
+    column->addLayout(sliders);
+    column->addLayout(buttons);
+
+    // The designed texts are the German ones; every show sets them by the interface language.
+    setTexts(germanTexts);
+
+    for (QScrollBar* slider : {ScrollBar1, ScrollBar2, ScrollBar3})
+        connect(slider, &QScrollBar::valueChanged, this, &TColor_dlg::ScrollBarChange);
+    connect(BitBtn1, &QPushButton::clicked, this, &TColor_dlg::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TColor_dlg::close);
+    connect(BitBtn3, &QPushButton::clicked, this, &TColor_dlg::BitBtn3Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &TColor_dlg::Apply);
+}
+
+QColor TColor_dlg::sliderColour() const {
+    return QColor(ScrollBar1->value(), ScrollBar2->value(), ScrollBar3->value());
+}
+
+void TColor_dlg::showEvent(QShowEvent* event) {
+    FormShow();
+    TGradientForm::showEvent(event);
+}
+
+void TColor_dlg::FormShow() {
+    ScrollBar1->setValue(sliderPosition(state.backgroundRed));
+    ScrollBar2->setValue(sliderPosition(state.backgroundGreen));
+    ScrollBar3->setValue(sliderPosition(state.backgroundBlue));
+    ScrollBarChange();
+    applyLanguage();
+}
+
+void TColor_dlg::applyLanguage() {
+    if (state.languageCode == "d") setTexts(germanTexts);
+    if (state.languageCode == "gb") setTexts(englishTexts);
+}
+
+void TColor_dlg::setTexts(const DialogTexts& texts) {
+    setWindowTitle(QString::fromUtf8(texts.caption));
+    Label1->setText(QString::fromUtf8(texts.red));
+    Label2->setText(QString::fromUtf8(texts.green));
+    Label3->setText(QString::fromUtf8(texts.blue));
+    BitBtn1->setText(QString::fromUtf8(texts.ok));
+    BitBtn2->setText(QString::fromUtf8(texts.close));
+    BitBtn3->setText(QString::fromUtf8(texts.standard));
+    BitBtn4->setText(QString::fromUtf8(texts.apply));
+}
+
+void TColor_dlg::ScrollBarChange() {
+    QPalette swatch = Shape1->palette();
+    swatch.setColor(QPalette::Window, sliderColour());
+    Shape1->setPalette(swatch);
+}
+
+void TColor_dlg::Apply() {
+    state.backgroundRed = ScrollBar1->value() / 255.0f;
+    state.backgroundGreen = ScrollBar2->value() / 255.0f;
+    state.backgroundBlue = ScrollBar3->value() / 255.0f;
+    if (applied) applied();
+}
+
+void TColor_dlg::BitBtn1Click() {
+    Apply();
+    close();
+}
+
+void TColor_dlg::BitBtn3Click() {
+    for (QScrollBar* slider : {ScrollBar1, ScrollBar2, ScrollBar3}) slider->setValue(0);
+    Apply();
+}

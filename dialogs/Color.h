@@ -1,0 +1,63 @@
+// The background colour dialog: three sliders for red, green and blue and a swatch that previews
+// them. Nothing changes in the view until the colour is applied; every show reloads the sliders
+// from the scene state.
+#pragma once
+
+#include "dialogs/KeLoGradForm.h"
+#include "scene/SceneState.h"
+
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+class TColor_dlg : public TGradientForm {
+    Q_OBJECT
+  public:
+    // `applied` runs after the background colour was written: it sets the main window's own
+    // colour and redraws the view.
+    TColor_dlg(SceneState& state, std::function<void()> applied, QWidget* parent = nullptr);
+
+    QScrollBar* ScrollBar1; // red
+    QScrollBar* ScrollBar2; // green
+    QScrollBar* ScrollBar3; // blue
+    QFrame* Shape1;         // the swatch
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QPushButton* BitBtn1; // OK
+    QPushButton* BitBtn2; // close
+    QPushButton* BitBtn3; // default
+    QPushButton* BitBtn4; // apply
+
+    QColor sliderColour() const;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void FormShow();
+    void ScrollBarChange();
+    void Apply();
+    void BitBtn1Click();
+    void BitBtn3Click();
+    struct DialogTexts {
+        const char* caption;
+        const char* red;
+        const char* green;
+        const char* blue;
+        const char* ok;
+        const char* close;
+        const char* standard;
+        const char* apply;
+    };
+    static const DialogTexts germanTexts;
+    static const DialogTexts englishTexts;
+    void applyLanguage();
+    void setTexts(const DialogTexts& texts);
+
+    SceneState& state;
+    std::function<void()> applied;
+};
