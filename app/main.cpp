@@ -1,6 +1,7 @@
 // Program start: module initialisation, the single-instance rule, the windows, the event loop.
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
+#include "dialogs/Optionen.h"
 #include "scene/SceneState.h"
 
 #include <QApplication>
@@ -58,6 +59,12 @@ int main(int argc, char** argv) {
 
     TfrmCube window(*state);
     window.onClose = [&app] { app.quit(); };
+    TOptionenForm options(
+        *state, [&window] { window.FormPaint(); }, [&window] { window.CheckDisplayModeEntries(); });
+    SecondaryWindows secondary;
+    secondary.showOptions = [&options] { options.ShowNonModal(); };
+    secondary.restoreDefaults = [&options] { options.DefaultEinstellungen(); };
+    window.setSecondaryWindows(std::move(secondary));
     window.showMaximized();
     return app.exec();
 }
