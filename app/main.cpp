@@ -4,6 +4,7 @@
 #include "config/ini/Settings.h"
 #include "dialogs/Color.h"
 #include "dialogs/Kontaktadresse.h"
+#include "dialogs/Optionen.h"
 #include "dialogs/aboutdlg.h"
 #include "scene/SceneState.h"
 
@@ -71,7 +72,9 @@ int main(int argc, char** argv) {
     TfrmCube window(*state, executableFolder());
     window.onClose = [&app] { app.quit(); };
 
-    // The colour dialog, the about and the contact window: hidden until a menu opens them.
+    // The other windows, in this order, hidden until a menu (or the options gesture) opens them.
+    TOptionenForm options(
+        *state, [&window] { window.FormPaint(); }, [&window] { window.CheckDisplayModeEntries(); });
     auto* colourDialog = new TColor_dlg(
         *state,
         [&window] {
@@ -82,6 +85,8 @@ int main(int argc, char** argv) {
     auto* about = new TAboutForm(&window);
     auto* contact = new TKontaktadresseForm(*state, &window);
     SecondaryWindows secondary;
+    secondary.showOptions = [&options] { options.ShowNonModal(); };
+    secondary.restoreDefaults = [&options] { options.DefaultEinstellungen(); };
     secondary.showBackgroundColour = [colourDialog] { showWindow(colourDialog); };
     secondary.showAbout = [about] { showWindow(about); };
     secondary.showContact = [contact] { showWindow(contact); };
