@@ -72,15 +72,6 @@ CaptionSet makeGerman() {
         .windowCaptionPrefix = "MZA Roveroruvezodozo  ",
         .menuCaptions = column(menuRows, true),
         .labelCaptions = column(labelRows, true),
-        .colourDialog = {.caption = "Hintergrund Farbe",
-                         .redLabel = "rot",
-                         .greenLabel = "grün",
-                         .blueLabel = "blau",
-                         .okButton = "&Ok",
-                         .closeButton = "&Abbruch",
-                         .defaultButton = "&Default",
-                         .applyButton = "Übernehmen"},
-        .contactHeading = "Kontakt Adresse",
     };
 }
 
@@ -90,16 +81,6 @@ CaptionSet makeEnglish() {
         .windowCaptionPrefix = "MZA Dazivuva Vovorirov  ",
         .menuCaptions = column(menuRows, false),
         .labelCaptions = column(labelRows, false),
-        // The apply button has no English caption of its own and keeps the German one.
-        .colourDialog = {.caption = "Background Color",
-                         .redLabel = "red",
-                         .greenLabel = "green",
-                         .blueLabel = "blue",
-                         .okButton = "&Ok",
-                         .closeButton = "&Close",
-                         .defaultButton = "&Default",
-                         .applyButton = "Übernehmen"},
-        .contactHeading = "Contact Address",
     };
 }
 

@@ -1,18 +1,12 @@
-// The German and English texts of the user interface, as data. The windows apply them: the main
-// window its menu captions, callout labels and caption prefix, the colour dialog and the contact
-// window their own texts. Plain C++ without Qt.
+// The German and English captions of the main window as data: menu items and callout labels by
+// name, and the window caption prefix. The main window applies them when it is shown; the
+// dialogs keep their own few texts. Plain C++ without Qt.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
-
-struct ColourDialogTexts {
-    std::string caption;
-    std::string redLabel, greenLabel, blueLabel;
-    std::string okButton, closeButton, defaultButton, applyButton;
-};
 
 using NamedCaptions = std::vector<std::pair<std::string, std::string>>; // item name, caption
 
@@ -21,8 +15,6 @@ struct CaptionSet {
     std::string windowCaptionPrefix; // followed by the version text
     NamedCaptions menuCaptions;      // keyed by menu item name ("Datei1", "Beenden1", ...)
     NamedCaptions labelCaptions;     // keyed by callout label name ("Label1" ... "Label5")
-    ColourDialogTexts colourDialog;
-    std::string contactHeading;
 
     // The caption for a menu item or label name; empty when the set does not touch it.
     std::string_view captionOf(std::string_view name) const;
