@@ -2,13 +2,17 @@
 
 #include "app/frame/ViewReadout.h"
 
+#include <QEvent>
 #include <QPainter>
 
-Tfps_Form1::Tfps_Form1(const SceneState& state, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), state(state) {
+Tfps_Form1::Tfps_Form1(SceneState& state, QWidget* parent)
+    : TGradientForm(state.languageCode, FormBorder::Dialog, parent), state(state) {
     setWindowTitle("Frame");
-    setFixedSize(343, 138);
-    Label1 = new QLabel(this);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    QWidget* canvas = clientArea();
+    canvas->setFixedSize(343, 138);
+    canvas->installEventFilter(this);
+    Label1 = new QLabel(canvas);
     Label1->move(8, 8);
     Label1->setMinimumWidth(120);
     Timer1.setInterval(1000);
@@ -19,14 +23,19 @@ Tfps_Form1::Tfps_Form1(const SceneState& state, QWidget* parent)
 void Tfps_Form1::Timer1Timer() {
     const auto texts = ViewReadoutLines(state);
     for (size_t i = 0; i < texts.size(); ++i) lines[i] = QString::fromStdString(texts[i]);
-    update();
+    clientArea()->update();
 }
 
-void Tfps_Form1::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    QFont font = painter.font();
+bool Tfps_Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == clientArea() && event->type() == QEvent::Paint) paintCanvas();
+    return TGradientForm::eventFilter(watched, event);
+}
+
+// The six view values at x = 10, one line every 15 pixels from y = 20.
+void Tfps_Form1::paintCanvas() {
+    QPainter painter(clientArea());
+    QFont font("Monospace");
     font.setStyleHint(QFont::Monospace);
-    font.setFamily("Monospace");
     painter.setFont(font);
     for (size_t i = 0; i < lines.size(); ++i)
         painter.drawText(QRect(10, 20 + 15 * int(i), 330, 15), Qt::AlignLeft | Qt::AlignTop,

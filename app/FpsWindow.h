@@ -2,27 +2,28 @@
 // values written on its canvas every second, also while it is hidden.
 #pragma once
 
+#include "dialogs/KeLoGradForm.h"
 #include "scene/SceneState.h"
 
 #include <QLabel>
 #include <QTimer>
-#include <QWidget>
 
 #include <array>
 
-class Tfps_Form1 : public QWidget {
+class Tfps_Form1 : public TGradientForm {
     Q_OBJECT
   public:
-    Tfps_Form1(const SceneState& state, QWidget* parent = nullptr);
+    Tfps_Form1(SceneState& state, QWidget* parent = nullptr);
     QLabel* Label1;
     QTimer Timer1;
     const std::array<QString, 6>& viewLines() const { return lines; }
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Timer1Timer();
+    void paintCanvas();
     const SceneState& state;
     std::array<QString, 6> lines;
 };

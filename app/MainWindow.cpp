@@ -44,8 +44,8 @@ int colourByte(float component) {
 } // namespace
 
 TfrmCube::TfrmCube(SceneState& state, const std::string& programFolder, QWidget* parent)
-    : QMainWindow(parent), state(state), programFolder(programFolder) {
-    setWindowFlag(Qt::WindowMinimizeButtonHint, false);
+    : TGradientForm(state.languageCode, FormBorder::Sizeable, parent), state(state),
+      programFolder(programFolder) {
     resize(581, 418);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -55,10 +55,11 @@ TfrmCube::TfrmCube(SceneState& state, const std::string& programFolder, QWidget*
     font.setPixelSize(19);
     setFont(font);
 
-    glView = new GLView(state, this);
-    setCentralWidget(glView);
+    glView = new GLView(state, nullptr);
+    dock = new QMainWindow(nullptr, Qt::Widget);
+    dock->setCentralWidget(glView);
+    setClientWidget(dock);
     fps = new Tfps_Form1(state);
-    fps->setAttribute(Qt::WA_QuitOnClose, false);
 
     Image1 = new QLabel(glView);
     Image1->setGeometry(0, 0, 4, 10000);
@@ -140,7 +141,7 @@ void TfrmCube::FormResize(int clientWidth, int clientHeight) {
 }
 
 void TfrmCube::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
+    TGradientForm::showEvent(event);
     if (state.languageCode == "gb") ApplyEnglishCaptions();
     if (state.languageCode == "d") ApplyGermanCaptions();
     // Both demos run from the start, so the first redraw request starts the animation.
@@ -347,7 +348,7 @@ bool TfrmCube::eventFilter(QObject* watched, QEvent* event) {
         Image1DblClick();
         return true;
     }
-    return QMainWindow::eventFilter(watched, event);
+    return TGradientForm::eventFilter(watched, event);
 }
 
 void TfrmCube::Image1DblClick() {
@@ -504,7 +505,7 @@ void TfrmCube::createMenus() {
     TBToolbar1 = new QToolBar("TBToolbar1", this);
     TBToolbar1->setObjectName("TBToolbar1");
     TBToolbar1->addWidget(bar);
-    addToolBar(Qt::TopToolBarArea, TBToolbar1);
+    dock->addToolBar(Qt::TopToolBarArea, TBToolbar1);
     TBToolbar1->setVisible(false);
 }
 
@@ -527,7 +528,8 @@ void TfrmCube::createStepToolbar() {
         });
         ++index;
     }
-    addToolBar(Qt::TopToolBarArea, TBToolbar2);
+    dock->addToolBarBreak(Qt::TopToolBarArea);
+    dock->addToolBar(Qt::TopToolBarArea, TBToolbar2);
     TBToolbar2->setVisible(false);
 }
 

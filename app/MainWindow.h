@@ -6,6 +6,8 @@
 #include "app/frame/Camera.h"
 #include "scene/SceneState.h"
 
+#include "dialogs/KeLoGradForm.h"
+
 #include <QMainWindow>
 #include <QTimer>
 
@@ -31,7 +33,7 @@ struct SecondaryWindows {
     std::function<void()> restoreDefaults; // the options dialog's default settings
 };
 
-class TfrmCube : public QMainWindow {
+class TfrmCube : public TGradientForm {
     Q_OBJECT
   public:
     // The settings file is looked for from the program's folder (tests pass a folder of their own).
@@ -99,6 +101,7 @@ class TfrmCube : public QMainWindow {
     void showRunningPictures();
 
     SceneState& state;
+    QMainWindow* dock; // holds the view, the menu bar and the toolbars below the caption bar
     GLView* glView;
     Tfps_Form1* fps;
     QLabel* Image1;

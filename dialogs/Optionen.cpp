@@ -26,8 +26,8 @@ QString text(const std::string& utf8) {
 
 TOptionenForm::TOptionenForm(SceneState& state, std::function<void()> redraw,
                              std::function<void()> resetMenuChecks, QWidget* parent)
-    : QDialog(parent), state(state), repaintMainWindow(std::move(redraw)),
-      resetMenuChecks(std::move(resetMenuChecks)) {
+    : TGradientForm(state.languageCode, FormBorder::Single, parent), state(state),
+      repaintMainWindow(std::move(redraw)), resetMenuChecks(std::move(resetMenuChecks)) {
     setObjectName("OptionenForm");
     setWindowTitle("Niveauanzeiger - Optionen");
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -57,7 +57,7 @@ TOptionenForm::TOptionenForm(SceneState& state, std::function<void()> redraw,
     auto* typeRow = new QHBoxLayout;
     typeRow->addWidget(new QLabel("Typ:"));
     typeRow->addWidget(ComboBox4, 1);
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(clientArea());
     grid->addLayout(typeRow, 0, 0);
     grid->addWidget(PageControl1, 1, 0);
     grid->addWidget(Image1, 0, 1, 2, 1, Qt::AlignTop);
@@ -75,8 +75,8 @@ TOptionenForm::TOptionenForm(SceneState& state, std::function<void()> redraw,
     connect(CheckBox3, &QCheckBox::toggled, this, &TOptionenForm::CheckBox3Click);
     connect(CheckBox4, &QCheckBox::toggled, this, &TOptionenForm::CheckBox4Click);
     // Every change is already applied, so OK and Cancel both just close. Help has no topic.
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::close);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::close);
+    connect(OKBtn, &QPushButton::clicked, this, &QWidget::close);
+    connect(CancelBtn, &QPushButton::clicked, this, &QWidget::close);
 
     FormCreate();
 }

@@ -3,11 +3,11 @@
 // at once and asks the main window to redraw; there is no apply step. Shown non-modally.
 #pragma once
 
+#include "dialogs/KeLoGradForm.h"
 #include "scene/SceneState.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialog>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,7 +20,7 @@ class TMIDI_Frame;
 class TStandard_Frame;
 class TypePicture;
 
-class TOptionenForm : public QDialog {
+class TOptionenForm : public TGradientForm {
     Q_OBJECT
   public:
     // redraw: the main window's paint routine; resetMenuChecks: sets the main window's

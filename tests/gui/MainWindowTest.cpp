@@ -5,6 +5,7 @@
 #include "app/ImageButton.h"
 
 #include <QLabel>
+#include <QScreen>
 
 TEST_F(WindowTest, StartsWithTheCaptionAndTheAccessoriesSwitchedOn) {
     EXPECT_EQ(window->windowTitle(), "MZA Dazivuva Vovorirov  3.0.0");
@@ -75,4 +76,22 @@ TEST_F(WindowTest, ButtonRowFollowsTheBottomEdge) {
     auto* button = window->imageButton("ZoomIn_Image");
     EXPECT_EQ(button->x(), 168);
     EXPECT_EQ(button->y(), window->view()->height() - 48);
+}
+
+TEST_F(WindowTest, WholeWindowPictureInBothLanguages) {
+    stopDemos();
+    window->Image1DblClick(); // menu bar and step toolbar shown
+    for (const bool german : {false, true}) {
+        if (german)
+            window->ApplyGermanCaptions();
+        else
+            window->ApplyEnglishCaptions();
+        window->FormPaint();
+        QTest::qWait(150);
+        // As the screen shows it: the view composed with the widgets over it.
+        const QImage picture = window->screen()->grabWindow(window->winId()).toImage();
+        savePicture(picture, german ? "main-window-d" : "main-window-gb");
+        EXPECT_EQ(picture.size(), window->size());
+    }
+    EXPECT_EQ(window->windowTitle(), "MZA Roveroruvezodozo  3.0.0");
 }
