@@ -95,3 +95,17 @@ TEST_F(WindowTest, WholeWindowPictureInBothLanguages) {
     }
     EXPECT_EQ(window->windowTitle(), "MZA Roveroruvezodozo  3.0.0");
 }
+
+TEST_F(WindowTest, CaptionButtonsMaximiseRestoreAndMinimiseTheMainWindow) {
+    stopDemos();
+    window->captionButtonClicked(CaptionButton::Maximize, QPoint());
+    QTest::qWait(100);
+    EXPECT_TRUE(window->isMaximized());
+    window->captionButtonClicked(CaptionButton::Restore, QPoint());
+    QTest::qWait(100);
+    EXPECT_FALSE(window->isMaximized());
+    window->captionButtonClicked(CaptionButton::Minimize, QPoint());
+    QTest::qWait(100);
+    EXPECT_TRUE(window->isMinimized());
+    window->showNormal();
+}
