@@ -491,8 +491,12 @@ void TfrmCube::createMenus() {
 
     QMenu* help = addTopMenu("Hilfe1", "&Hilfe");
     QAction* helpItem = addItem(help, "Hilfe2", "Hilfe", [this] { Hilfe2Click(); });
-    helpItem->setShortcut(QKeySequence(Qt::Key_F1));
     helpItem->setVisible(false);
+    // The entry stays hidden, but its key F1 opens the help from anywhere in the window.
+    auto* helpKey = new QAction(this);
+    helpKey->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(helpKey, &QAction::triggered, this, &TfrmCube::Hilfe2Click);
+    addAction(helpKey);
     help->addSeparator()->setVisible(false);
     addItem(help, "KontaktAdresse1", "Kontakt Adresse...", [this] {
         if (secondary.showContact) secondary.showContact();

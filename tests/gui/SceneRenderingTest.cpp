@@ -3,23 +3,9 @@
 #include "SceneProjection.h"
 #include "WindowFixture.h"
 
-#include "scene/Catalogues.h"
+#include "dialogs/Optionen.h"
 
 namespace {
-
-// The family set-up the options dialog makes for a type.
-void selectType(SceneState& s, const std::string& type) {
-    const bool midi = type == "R-410" || type == "R-760";
-    s.typeCode = type;
-    s.pipeInnerRadius = midi ? 14.85f : 25;
-    s.pipeOuterRadius = midi ? 16.85f : 26.5f;
-    s.flangeOuterRadius = midi ? 35 : 45;
-    s.boltCircleRadius = midi ? 29 : 39;
-    s.flapStartIndex = midi ? -2 : -4;
-    s.connection = midi ? connectionCatalogue[2] : connectionCatalogue[connectionRowDefault];
-    s.selectedFloat = midi ? midiFloatCatalogue[3] : standardFloatCatalogue[4];
-    s.flapCount = int(std::nearbyint(s.displayHeight / 10)) + (type == "R-760" ? 5 : 9);
-}
 
 int countPixels(const QImage& image, auto predicate) {
     int n = 0;
@@ -37,11 +23,20 @@ bool isSectionRed(const QColor& c) {
 
 class SceneRenderingTest : public WindowTest {
   protected:
+    // Chooses a type the way the user does, in the options dialog.
+    void selectType(const std::string& type) {
+        if (!options)
+            options = std::make_unique<TOptionenForm>(
+                *state, [this] { window->FormPaint(); }, [] {});
+        options->ComboBox4->setCurrentText(QString::fromStdString(type));
+        options->ComboBox4Change();
+    }
     QImage render() {
         window->FormPaint();
         QTest::qWait(150);
         return frame();
     }
+    std::unique_ptr<TOptionenForm> options;
 };
 
 TEST_F(SceneRenderingTest, ChamberOfEachClosureFamilyWholeAndCutAway) {
@@ -52,7 +47,7 @@ TEST_F(SceneRenderingTest, ChamberOfEachClosureFamilyWholeAndCutAway) {
     state->scaleVisible = false;
     state->cameraRotY = 60;
     for (const std::string type : {"R-760", "R-410", "R-650"}) {
-        selectType(*state, type);
+        selectType(type);
         state->pipeMode = DisplayMode::Whole;
         const QImage whole = render();
         savePicture(whole, QString::fromStdString("chamber-whole-" + type));
@@ -156,4 +151,21 @@ TEST_F(SceneRenderingTest, DisplayModeCombinationsDrawWhatTheirMenusSay) {
     };
     EXPECT_GT(countPixels(lines, isBackground), countPixels(pipeOff, isBackground))
         << "wire frame leaves more of the background visible";
+}
+
+TEST_F(SceneRenderingTest, EveryTypeWholeAsTheOptionsDialogSetsItUp) {
+    stopDemos();
+    window->menuItem("nichtsgeschnitten1")->trigger();
+    std::map<std::string, int> modelPixels;
+    for (const char* type : {"R-410", "R-520", "R-530", "R-640", "R-650", "R-760"}) {
+        selectType(type);
+        const QImage picture = render();
+        savePicture(picture, QString("type-whole-") + type);
+        modelPixels[type] = countPixels(picture, [](const QColor& c) {
+            return std::abs(c.red() - 164) > 3 || std::abs(c.green() - 190) > 3;
+        });
+        EXPECT_GT(modelPixels[type], 20000) << type;
+    }
+    EXPECT_NE(modelPixels["R-410"], modelPixels["R-760"]) << "dished cap against end fittings";
+    EXPECT_NE(modelPixels["R-520"], modelPixels["R-640"]) << "no connections against FDefault";
 }
