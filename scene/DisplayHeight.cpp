@@ -1,5 +1,7 @@
 #include "scene/DisplayHeight.h"
 
+#include "scene/FixedFormat.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -39,12 +41,7 @@ double ParseDisplayHeight(std::string_view text) {
 }
 
 std::string FormatDisplayHeight(float value) {
-    char digits[64];
-    const auto result =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 2);
-    std::string text(digits, result.ptr);
-    if (text.size() < 8) text.insert(0, 8 - text.size(), ' ');
-    return text;
+    return formatFixed(value, 8, 2);
 }
 
 void ApplyDisplayHeight(SceneState& state, double value) {

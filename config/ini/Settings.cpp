@@ -1,6 +1,7 @@
 #include "config/ini/Settings.h"
 
 #include "config/ini/IniFile.h"
+#include "scene/FixedFormat.h"
 
 #include <charconv>
 #include <cmath>
@@ -38,12 +39,7 @@ std::optional<float> parseColourComponent(std::string_view text) {
 }
 
 std::string formatColourComponent(float value) {
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
-    std::string text(buffer, result.ptr);
-    if (text.size() < 5) text.insert(0, 5 - text.size(), ' ');
-    return text;
+    return formatFixed(value, 5, 3);
 }
 
 void ReadVersion(SceneState& state, const std::string& programFolder) {
