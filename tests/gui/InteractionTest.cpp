@@ -190,10 +190,8 @@ TEST_F(WindowTest, StartStopButtonsToggleOnlyTheirOwnDemo) {
     QTest::qWait(100);
     EXPECT_TRUE(state->painting) << "the level demo keeps the loop running";
     QTest::mouseClick(window->imageButton("Start_Stop_Image_UpDown"), Qt::LeftButton);
-    QTest::qWait(100);
-    EXPECT_FALSE(state->painting);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !state->painting; }, 5000));
     QTest::mouseClick(window->imageButton("Start_Stop_Image"), Qt::LeftButton);
-    QTest::qWait(100);
     EXPECT_TRUE(state->painting) << "starting a demo restarts the loop";
 }
 

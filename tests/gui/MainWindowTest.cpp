@@ -31,11 +31,10 @@ TEST_F(WindowTest, RenderedFrameIsClearedToTheBackgroundColour) {
 
 TEST_F(WindowTest, PaintLoopRunsWhileADemoRunsAndStopsAfterwards) {
     const float before = state->cameraRotY;
-    QTest::qWait(300);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return state->cameraRotY != before; }, 5000))
+        << "the swing demo advances with every frame";
     EXPECT_TRUE(state->painting);
-    EXPECT_NE(state->cameraRotY, before) << "the swing demo advances with every frame";
     stopDemos();
-    QTest::qWait(200);
     EXPECT_FALSE(state->painting);
     int frames = 0;
     QObject::connect(window->view(), &QOpenGLWidget::frameSwapped, [&] { ++frames; });
@@ -63,8 +62,9 @@ TEST_F(WindowTest, MinimisedWindowDoesNotFail) {
 }
 
 TEST_F(WindowTest, FrameRateLabelCountsFramesEverySecond) {
-    QTest::qWait(1100);
-    const QString text = window->frameRateWindow()->Label1->text();
+    QLabel* label = window->frameRateWindow()->Label1;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return label->text().chopped(3).toInt() > 0; }, 5000));
+    const QString text = label->text();
     EXPECT_TRUE(text.endsWith("fps")) << text.toStdString();
     EXPECT_GT(text.chopped(3).toInt(), 0);
     EXPECT_EQ(window->frameRateWindow()->viewLines()[5], "Z:  35.00000");
@@ -99,13 +99,10 @@ TEST_F(WindowTest, WholeWindowPictureInBothLanguages) {
 TEST_F(WindowTest, CaptionButtonsMaximiseRestoreAndMinimiseTheMainWindow) {
     stopDemos();
     window->captionButtonClicked(CaptionButton::Maximize, QPoint());
-    QTest::qWait(100);
-    EXPECT_TRUE(window->isMaximized());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->isMaximized(); }, 3000));
     window->captionButtonClicked(CaptionButton::Restore, QPoint());
-    QTest::qWait(100);
-    EXPECT_FALSE(window->isMaximized());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isMaximized(); }, 3000));
     window->captionButtonClicked(CaptionButton::Minimize, QPoint());
-    QTest::qWait(100);
-    EXPECT_TRUE(window->isMinimized());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->isMinimized(); }, 3000));
     window->showNormal();
 }

@@ -29,9 +29,11 @@ class WindowTest : public testing::Test {
         state->levelDemoRunning = state->swingDemoRunning = false;
         window.reset();
     }
+    // Stops both demos and waits until the paint loop has ended.
     void stopDemos() {
         state->levelDemoRunning = state->swingDemoRunning = false;
-        QTest::qWait(50);
+        if (!QTest::qWaitFor([this] { return !state->painting; }, 5000))
+            ADD_FAILURE() << "the paint loop did not end";
     }
     QImage frame() { return window->view()->grabFramebuffer(); }
     static void savePicture(const QImage& image, const QString& name) {
