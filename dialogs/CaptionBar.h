@@ -22,6 +22,8 @@ class CaptionBar : public QWidget {
     int buttonSide() const { return side; }
     // The squares shown now, in the bar's coordinates.
     std::vector<CaptionSquare> squares() const;
+    // A caption drag the bar carries out itself because the window system took none.
+    bool movingByHand() const { return dragOffset.has_value(); }
 
   protected:
     bool event(QEvent* event) override;

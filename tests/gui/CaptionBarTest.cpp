@@ -216,6 +216,10 @@ TEST_F(GradientFormTest, DraggingTheCaptionMovesTheWindow) {
     QWindow* window = form->windowHandle();
     const QPoint grip = bar()->mapTo(form.get(), QPoint(150, 10));
     QTest::mousePress(window, Qt::LeftButton, {}, grip);
+    if (!bar()->movingByHand()) {
+        QTest::mouseRelease(window, Qt::LeftButton, {}, grip);
+        GTEST_SKIP() << "a window manager moves the window; synthetic moves cannot follow it";
+    }
     QTest::mouseMove(window, grip + QPoint(40, 25));
     // The window followed the pointer, so the pointer is back over the grip.
     QTest::mouseRelease(window, Qt::LeftButton, {}, grip);
