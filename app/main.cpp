@@ -1,5 +1,6 @@
 // Program start: module initialisation, the single-instance rule, the windows, the event loop.
 #include "app/MainWindow.h"
+#include "app/ShowInFront.h"
 #include "app/SingleInstance.h"
 #include "config/ini/Settings.h"
 #include "dialogs/Color.h"
@@ -24,13 +25,6 @@ bool displayAvailable() {
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     return (x11 && *x11) || (wayland && *wayland);
-}
-
-// A secondary window opened by a menu: shown modeless, in front.
-void showWindow(QWidget* window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
 }
 
 // Qt ends the process with an abort and a trace when it cannot open the display; say it in one
@@ -85,11 +79,13 @@ int main(int argc, char** argv) {
     auto* about = new TAboutForm(&window);
     auto* contact = new TKontaktadresseForm(*state, &window);
     SecondaryWindows secondary;
-    secondary.showOptions = [&options] { options.ShowNonModal(); };
+    secondary.showOptions = [&options, &window] { ShowInFront(&options, &window); };
     secondary.restoreDefaults = [&options] { options.DefaultEinstellungen(); };
-    secondary.showBackgroundColour = [colourDialog] { showWindow(colourDialog); };
-    secondary.showAbout = [about] { showWindow(about); };
-    secondary.showContact = [contact] { showWindow(contact); };
+    secondary.showBackgroundColour = [colourDialog, &window] {
+        ShowInFront(colourDialog, &window);
+    };
+    secondary.showAbout = [about, &window] { ShowInFront(about, &window); };
+    secondary.showContact = [contact, &window] { ShowInFront(contact, &window); };
     window.setSecondaryWindows(std::move(secondary));
 
     window.showMaximized();

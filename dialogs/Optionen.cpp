@@ -195,12 +195,6 @@ void TOptionenForm::FormCreate() {
     Image1->showChamberOf(state);
 }
 
-void TOptionenForm::ShowNonModal() {
-    show();
-    raise();
-    activateWindow();
-}
-
 void TOptionenForm::redraw() {
     repaintMainWindow();
     Image1->showChamberOf(state);

@@ -28,8 +28,6 @@ class TOptionenForm : public TGradientForm {
     TOptionenForm(SceneState& state, std::function<void()> redraw,
                   std::function<void()> resetMenuChecks, QWidget* parent = nullptr);
 
-    // Shows the dialog non-modally in front of the other windows.
-    void ShowNonModal();
     // The main window's "Default" command: snapshot back, menu checks, colours, type "R-650",
     // rail material and check boxes.
     void DefaultEinstellungen();

@@ -1,6 +1,7 @@
 // The options dialog on a real main window, driven by keyboard and mouse events.
 #include "WindowFixture.h"
 
+#include "app/ShowInFront.h"
 #include "dialogs/MIDI.h"
 #include "dialogs/Optionen.h"
 #include "dialogs/Standard.h"
@@ -25,7 +26,7 @@ class OptionsDialogTest : public WindowTest {
         stopDemos(); // the level demo would overwrite the level the dialog sets
         dialog = createDialog();
         SecondaryWindows secondary;
-        secondary.showOptions = [this] { dialog->ShowNonModal(); };
+        secondary.showOptions = [this] { ShowInFront(dialog.get(), window.get()); };
         secondary.restoreDefaults = [this] { dialog->DefaultEinstellungen(); };
         window->setSecondaryWindows(std::move(secondary));
     }
@@ -43,7 +44,7 @@ class OptionsDialogTest : public WindowTest {
             [this] { window->CheckDisplayModeEntries(); });
     }
     void showDialog() {
-        dialog->ShowNonModal();
+        ShowInFront(dialog.get(), window.get());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     }
     // Moves a closed list to the entry with Home and arrow keys, as a user would; every step
