@@ -67,8 +67,9 @@ int main(int argc, char** argv) {
     window.onClose = [&app] { app.quit(); };
 
     // The other windows, in this order, hidden until a menu (or the options gesture) opens them.
-    TOptionenForm options(
-        *state, [&window] { window.FormPaint(); }, [&window] { window.CheckDisplayModeEntries(); });
+    auto* options = new TOptionenForm(
+        *state, [&window] { window.FormPaint(); }, [&window] { window.CheckDisplayModeEntries(); },
+        &window);
     auto* colourDialog = new TColor_dlg(
         *state,
         [&window] {
@@ -79,8 +80,8 @@ int main(int argc, char** argv) {
     auto* about = new TAboutForm(&window);
     auto* contact = new TKontaktadresseForm(*state, &window);
     SecondaryWindows secondary;
-    secondary.showOptions = [&options, &window] { ShowInFront(&options, &window); };
-    secondary.restoreDefaults = [&options] { options.DefaultEinstellungen(); };
+    secondary.showOptions = [options, &window] { ShowInFront(options, &window); };
+    secondary.restoreDefaults = [options] { options->DefaultEinstellungen(); };
     secondary.showBackgroundColour = [colourDialog, &window] {
         ShowInFront(colourDialog, &window);
     };

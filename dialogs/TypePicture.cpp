@@ -59,8 +59,8 @@ void TypePicture::paintGL() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 
-    const float bottom = -scene.selectedFloat.chamberBelow;
-    const float top = scene.displayHeight + scene.selectedFloat.chamberAbove;
+    const ChamberHeights heights = chamberHeights(scene);
+    const float bottom = heights.bottom, top = heights.top;
     const qreal ratio = devicePixelRatioF();
     applyFittedProjection(bottom, top, int(width() * ratio), int(height() * ratio));
     glLoadIdentity();
