@@ -14,7 +14,8 @@ void ImageButton::mousePressEvent(QMouseEvent*) {
 
 void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
     emit released();
-    if (rect().contains(event->position().toPoint())) emit clicked();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
 }
 
 void ImageButton::mouseMoveEvent(QMouseEvent*) {

@@ -1,5 +1,5 @@
-// A borderless 25 x 25 picture that reports presses, releases, clicks and the pointer moving
-// over it, like the image controls of the button row.
+// A borderless 25 x 25 picture that reports presses and releases of any button, left-button
+// clicks and the pointer moving over it, like the image controls of the button row.
 #pragma once
 
 #include <QLabel>

@@ -58,6 +58,8 @@ TfrmCube::TfrmCube(SceneState& state, const std::string& programFolder, QWidget*
     glView = new GLView(state, nullptr);
     dock = new QMainWindow(nullptr, Qt::Widget);
     dock->setCentralWidget(glView);
+    // The bars can be moved and docked, but nothing hides them again once they are shown.
+    dock->setContextMenuPolicy(Qt::PreventContextMenu);
     setClientWidget(dock);
     fps = new Tfps_Form1(state);
 
@@ -189,12 +191,12 @@ void TfrmCube::createCallouts() {
         label->setGeometry(8, c.top, 185, 23);
         callouts[c.name] = label;
     }
-    for (const auto& [name, caption, left] :
-         {std::tuple{"Label6", "+", 8}, std::tuple{"Label7", "-", 48}}) {
+    for (const auto& [name, caption, left, pixels] :
+         {std::tuple{"Label6", "+", 8, 21}, std::tuple{"Label7", "-", 48, 19}}) {
         auto* label = new CalloutLabel(caption, glView);
         QFont bold = label->font();
         bold.setBold(true);
-        bold.setPixelSize(21);
+        bold.setPixelSize(pixels);
         label->setFont(bold);
         label->setAlignment(Qt::AlignCenter);
         label->setGeometry(left, 0, 25, 25);

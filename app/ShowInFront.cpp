@@ -10,7 +10,10 @@ void ShowInFront(QWidget* window, const QWidget* owner) {
         window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
         window->setProperty("placedOnce", true);
     }
-    window->show();
+    if (window->isMinimized())
+        window->showNormal();
+    else
+        window->show();
     window->raise();
     window->activateWindow();
 }

@@ -216,3 +216,10 @@ TEST_F(WindowTest, MissingHelpFileIsReportedInAMessage) {
     window->Hilfe2Click();
     EXPECT_TRUE(shownText.contains("MONTAGE.HLP")) << shownText.toStdString();
 }
+
+TEST_F(WindowTest, OnlyALeftClickTogglesADemoButton) {
+    QTest::mouseClick(window->imageButton("Start_Stop_Image"), Qt::RightButton);
+    EXPECT_TRUE(state->swingDemoRunning);
+    QTest::mouseClick(window->imageButton("Start_Stop_Image"), Qt::LeftButton);
+    EXPECT_FALSE(state->swingDemoRunning);
+}

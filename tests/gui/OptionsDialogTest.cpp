@@ -360,6 +360,11 @@ TEST_F(OptionsDialogTest, OpensFromTheMenuAndFromTheTopRightPixelGesture) {
 
     window->menuItem("TBItem1")->trigger();
     EXPECT_TRUE(dialog->isVisible());
+
+    dialog->showMinimized();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->isMinimized(); }, 3000));
+    window->menuItem("TBItem1")->trigger();
+    EXPECT_FALSE(dialog->isMinimized()) << "opening a minimised dialog brings it back";
 }
 
 TEST_F(OptionsDialogTest, PictureShowsTheChamberOfEachType) {
