@@ -4,6 +4,7 @@
 #include "app/FpsWindow.h"
 #include "app/GLView.h"
 #include "app/ImageButton.h"
+#include "app/ShowInFront.h"
 #include "app/frame/Demo.h"
 #include "app/frame/FrameRender.h"
 #include "app/frame/ViewReadout.h"
@@ -480,10 +481,7 @@ void TfrmCube::createMenus() {
         })->setCheckable(true);
     }
     menuItem("GLFILL1")->setChecked(true);
-    addItem(display, "FrameperSecond1", "Frame per Second", [this] {
-        fps->show();
-        fps->raise();
-    });
+    addItem(display, "FrameperSecond1", "Frame per Second", [this] { ShowInFront(fps, this); });
     addItem(display, "TBItem1", "&Erweitert...", [this] {
         if (secondary.showOptions) secondary.showOptions();
     });
