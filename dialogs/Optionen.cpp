@@ -170,10 +170,10 @@ void TOptionenForm::FormCreate() {
     ComboBox4->setCurrentIndex(-1); // no type selected yet, no frame shown
     for (int row = connectionRowFirstMidi; row < int(connectionCatalogue.size()); ++row)
         MIDI_Frame->ComboBox1->addItem(text(connectionCatalogue[row].name));
-    for (const FloatSpec& spec : midiFloatCatalogue)
-        MIDI_Frame->ComboBox2->addItem(text(spec.name));
-    for (const FloatSpec& spec : standardFloatCatalogue)
-        Standard_Frame->ComboBox2->addItem(text(spec.name));
+    for (const FloatSpec& floatRow : midiFloatCatalogue)
+        MIDI_Frame->ComboBox2->addItem(text(floatRow.name));
+    for (const FloatSpec& floatRow : standardFloatCatalogue)
+        Standard_Frame->ComboBox2->addItem(text(floatRow.name));
     // The language of the colour names is fixed here; English unless the interface is German.
     const bool german = state.languageCode == "d";
     for (const FlapColour& colour : colourTable) {
