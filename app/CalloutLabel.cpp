@@ -9,8 +9,12 @@ CalloutLabel::CalloutLabel(const QString& caption, QWidget* parent) : QLabel(cap
     QFont font("Arial");
     font.setPixelSize(19);
     setFont(font);
-    setPanelColour(QColor(255, 0, 0));
+    setActive(false);
     setTextColour(Qt::white);
+}
+
+void CalloutLabel::setActive(bool active) {
+    setPanelColour(active ? QColor(204, 0, 0) : QColor(255, 0, 0));
 }
 
 void CalloutLabel::setPanelColour(const QColor& colour) {

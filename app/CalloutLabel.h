@@ -8,6 +8,8 @@ class CalloutLabel : public QLabel {
     Q_OBJECT
   public:
     CalloutLabel(const QString& caption, QWidget* parent);
+    // Dark red while its accessory is shown, bright red otherwise.
+    void setActive(bool active);
     void setPanelColour(const QColor& colour);
     void setTextColour(const QColor& colour);
     QColor panelColour() const;

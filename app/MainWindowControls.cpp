@@ -1,0 +1,145 @@
+// The callout labels at the top left and the button row at the bottom left of the main window.
+#include "app/CalloutLabel.h"
+#include "app/GLView.h"
+#include "app/ImageButton.h"
+#include "app/MainWindow.h"
+#include "app/frame/Demo.h"
+#include "resources/ButtonPictures.h"
+
+#include <tuple>
+
+void TfrmCube::createCallouts() {
+    struct Callout {
+        const char* name;
+        const char* caption;
+        int top;
+    };
+    const Callout accessories[] = {{"Label4", "Schalter", 20},
+                                   {"Label5", "Messwertgeber", 60},
+                                   {"Label2", "Messskala", 100},
+                                   {"Label1", "Armaflex", 140},
+                                   {"Label3", "D\u00E4mpfungsfeder", 180}};
+    for (const auto& c : accessories) {
+        auto* label = new CalloutLabel(QString::fromUtf8(c.caption), glView);
+        label->setGeometry(8, c.top, 185, 23);
+        callouts[c.name] = label;
+    }
+    for (const auto& [name, caption, left, pixels] :
+         {std::tuple{"Label6", "+", 8, 21}, std::tuple{"Label7", "-", 48, 19}}) {
+        auto* label = new CalloutLabel(caption, glView);
+        QFont bold = label->font();
+        bold.setBold(true);
+        bold.setPixelSize(pixels);
+        label->setFont(bold);
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(left, 0, 25, 25);
+        callouts[name] = label;
+        buttonPanels[name] = label;
+    }
+    for (auto& [name, label] : callouts) {
+        connect(label, &CalloutLabel::clicked, this, [this, l = label] { Label1Click(l); });
+        connect(label, &CalloutLabel::hovered, this, [this, l = label] { Label1MouseMove(l); });
+    }
+}
+
+void TfrmCube::createButtonRow() {
+    const std::pair<const char*, int> row[] = {{"Start_Stop_Image", 88},
+                                               {"Start_Stop_Image_UpDown", 128},
+                                               {"ZoomIn_Image", 168},
+                                               {"ZoomOut_Image", 208}};
+    for (const auto& [name, left] : row) {
+        auto* button = new ImageButton(glView);
+        button->move(left, 0);
+        buttons[name] = button;
+        buttonPanels[name] = button;
+    }
+    ImageButton* swing = buttons.at("Start_Stop_Image");
+    ImageButton* level = buttons.at("Start_Stop_Image_UpDown");
+    ImageButton* zoomIn = buttons.at("ZoomIn_Image");
+    ImageButton* zoomOut = buttons.at("ZoomOut_Image");
+    connect(swing, &ImageButton::clicked, this, &TfrmCube::Start_Stop_ImageClick);
+    connect(level, &ImageButton::clicked, this, &TfrmCube::Start_Stop_Image_UpDownClick);
+    connect(zoomIn, &ImageButton::pressed, &ZoomInTimer, qOverload<>(&QTimer::start));
+    connect(zoomIn, &ImageButton::released, &ZoomInTimer, &QTimer::stop);
+    connect(zoomOut, &ImageButton::pressed, &ZoomOutTimer, qOverload<>(&QTimer::start));
+    connect(zoomOut, &ImageButton::released, &ZoomOutTimer, &QTimer::stop);
+
+    // Hover pictures; the next move over the window itself restores the normal ones.
+    connect(zoomIn, &ImageButton::hovered, this, [this, zoomIn] {
+        zoomIn->setPixmap(buttonPicture(ButtonPicture::ZoomIn, true));
+        state.hoverImageActive = true;
+    });
+    connect(zoomOut, &ImageButton::hovered, this, [this, zoomOut] {
+        zoomOut->setPixmap(buttonPicture(ButtonPicture::ZoomOut, true));
+        state.hoverImageActive = true;
+    });
+    connect(swing, &ImageButton::hovered, this, [this, swing] {
+        swing->setPixmap(buttonPicture(
+            state.swingDemoRunning ? ButtonPicture::Stop : ButtonPicture::Start, true));
+        state.hoverImageActive = true;
+    });
+    connect(level, &ImageButton::hovered, this, [this, level] {
+        level->setPixmap(buttonPicture(
+            state.levelDemoRunning ? ButtonPicture::StopUpDown : ButtonPicture::StartUpDown, true));
+        state.hoverImageActive = true;
+    });
+}
+
+void TfrmCube::showRunningPictures() {
+    buttons.at("Start_Stop_Image")
+        ->setPixmap(buttonPicture(
+            state.swingDemoRunning ? ButtonPicture::Stop : ButtonPicture::Start, false));
+    buttons.at("Start_Stop_Image_UpDown")
+        ->setPixmap(buttonPicture(state.levelDemoRunning ? ButtonPicture::StopUpDown
+                                                         : ButtonPicture::StartUpDown,
+                                  false));
+    buttons.at("ZoomIn_Image")->setPixmap(buttonPicture(ButtonPicture::ZoomIn, false));
+    buttons.at("ZoomOut_Image")->setPixmap(buttonPicture(ButtonPicture::ZoomOut, false));
+}
+
+void TfrmCube::Start_Stop_ImageClick() {
+    state.swingDemoRunning = !state.swingDemoRunning;
+    buttons.at("Start_Stop_Image")
+        ->setPixmap(buttonPicture(
+            state.swingDemoRunning ? ButtonPicture::Stop : ButtonPicture::Start, false));
+    FormPaint();
+}
+
+void TfrmCube::Start_Stop_Image_UpDownClick() {
+    state.levelDemoRunning = !state.levelDemoRunning;
+    buttons.at("Start_Stop_Image_UpDown")
+        ->setPixmap(buttonPicture(state.levelDemoRunning ? ButtonPicture::StopUpDown
+                                                         : ButtonPicture::StartUpDown,
+                                  false));
+    FormPaint();
+}
+
+void TfrmCube::Label1Click(CalloutLabel* label) {
+    if (label == callouts.at("Label4")) {
+        state.switch1Visible = !state.switch1Visible;
+        state.switch2Visible = !state.switch2Visible;
+        label->setActive(state.switch1Visible);
+    } else if (label == callouts.at("Label5")) {
+        state.transmitterVisible = !state.transmitterVisible;
+        label->setActive(state.transmitterVisible);
+    } else if (label == callouts.at("Label2")) {
+        state.scaleVisible = !state.scaleVisible;
+        label->setActive(state.scaleVisible);
+    } else if (label == callouts.at("Label1")) {
+        state.insulationVisible = !state.insulationVisible;
+        label->setActive(state.insulationVisible);
+    } else if (label == callouts.at("Label3")) {
+        state.springTopVisible = !state.springTopVisible;
+        state.springBottomVisible = !state.springBottomVisible;
+        label->setActive(state.springTopVisible);
+    } else if (label == callouts.at("Label6")) {
+        SpeedUp(state);
+    } else if (label == callouts.at("Label7")) {
+        SlowDown(state);
+    }
+    FormPaint();
+}
+
+void TfrmCube::Label1MouseMove(CalloutLabel* label) {
+    label->setTextColour(QColor(0, 0, 255));
+}
