@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev libglu1-mesa-dev libgl1-mesa-dri
+  qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libgtest-dev xvfb xauth fonts-dejavu-core
 )
 

@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# Proves that the two set-up commands work on a fresh Debian 12 machine: builds a minimal root
+# (git, ca-certificates, g++, cmake, make and nothing else), clones a commit of this repository
+# into it and runs, inside a chroot,
+#   ./test.sh                 it must pass and end with ctest's summary;
+#   ./run.sh without display  it must fail with the one-line message and no Qt trace.
+# The bare root is cached as a tarball between runs, so only the first run downloads it.
+#
+#   tools/fresh-machine-check.sh [commit]     (default HEAD; needs root, debootstrap, network)
+#
+# Environment: NIVEAU_ROOT_CACHE  folder of the cached root (default /var/cache/niveau-fresh-root)
+#              NIVEAU_CHECK_KEEP  set to 1 to keep the root folder for a look afterwards
+set -euo pipefail
+
+repo=$(git -C "$(dirname "$0")/.." rev-parse --show-toplevel)
+commit=$(git -C "$repo" rev-parse --verify "${1:-HEAD}^{commit}")
+suite=bookworm
+base_packages=git,ca-certificates,g++,cmake,make
+cache_dir=${NIVEAU_ROOT_CACHE:-/var/cache/niveau-fresh-root}
+
+say() { printf 'fresh-machine-check: %s\n' "$*"; }
+fail() {
+  say "FAILED: $*"
+  exit 1
+}
+
+[ "$(id -u)" -eq 0 ] || fail "needs root (debootstrap, chroot and mount)"
+
+# The machine's own Debian mirror: the first archive that serves the release itself (not its
+# security or updates suites), from deb822 sources or a classic sources.list.
+debian_mirror() {
+  local file
+  for file in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$file" ] || continue
+    awk -v suite="$suite" '
+      function flush() { if (uri != "" && suites ~ ("(^| )" suite "( |$)") && types ~ /(^| )deb( |$)/) { print uri; found = 1; exit } }
+      /^[[:space:]]*$/ { flush(); uri = ""; suites = ""; types = ""; next }
+      tolower($1) == "uris:" { uri = $2 }
+      tolower($1) == "suites:" { $1 = ""; suites = $0 }
+      tolower($1) == "types:" { $1 = ""; types = $0 }
+      END { if (!found) flush() }' "$file"
+  done
+  for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [ -f "$file" ] || continue
+    awk -v suite="$suite" '$1 == "deb" { i = 2; if ($2 ~ /^\[/) { while ($i !~ /\]$/) i++; i++ }
+                           if ($(i + 1) == suite) { print $i; exit } }' "$file"
+  done
+}
+mirror=$(debian_mirror | head -n 1)
+[ -n "$mirror" ] || fail "no Debian $suite archive in this machine's apt sources"
+
+if ! command -v debootstrap >/dev/null; then
+  say "installing debootstrap"
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap >/dev/null
+fi
+
+# One cached root per mirror, suite and package set.
+key=$(printf '%s %s %s' "$mirror" "$suite" "$base_packages" | sha256sum | cut -c1-12)
+tarball="$cache_dir/$suite-minbase-$key.tar.gz"
+
+work=$(mktemp -d /var/tmp/niveau-fresh.XXXXXX)
+root="$work/root"
+mounted=()
+cleanup() {
+  local i
+  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
+    umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}" 2>/dev/null || true
+  done
+  if [ "${NIVEAU_CHECK_KEEP:-0}" = 1 ]; then say "root kept in $root"; else rm -rf "$work"; fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+started=$(date +%s)
+mkdir -p "$root"
+if [ -f "$tarball" ]; then
+  say "unpacking the cached root $tarball"
+  tar -C "$root" -xzf "$tarball"
+else
+  say "building a minimal Debian $suite root from $mirror"
+  debootstrap --variant=minbase --include="$base_packages" "$suite" "$root" "$mirror" \
+    >"$work/debootstrap.log" 2>&1 || {
+    tail -n 20 "$work/debootstrap.log"
+    fail "debootstrap did not finish"
+  }
+  rm -rf "$root"/var/cache/apt/archives/*.deb "$root"/var/lib/apt/lists/*
+  mkdir -p "$cache_dir"
+  tar -C "$root" -czf "$tarball.part" . && mv "$tarball.part" "$tarball"
+fi
+cp -L /etc/resolv.conf "$root/etc/resolv.conf"
+
+for point in proc dev; do
+  case $point in
+  proc) mount -t proc proc "$root/proc" ;;
+  dev) mount --bind /dev "$root/dev" ;;
+  esac
+  mounted+=("$root/$point")
+done
+
+say "cloning $commit"
+git clone -q --no-local "$repo" "$root/src/niveau"
+git -C "$root/src/niveau" checkout -q --detach "$commit"
+
+in_root() {
+  chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
+    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    bash -c "cd /src/niveau && $1"
+}
+
+verdict=0
+say "running ./test.sh in the fresh root (log: $work/test.log while it runs)"
+if in_root ./test.sh >"$work/test.log" 2>&1; then test_status=0; else test_status=$?; fi
+summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$work/test.log" | tail -n 1 || true)
+if [ "$test_status" -eq 0 ] && [ -n "$summary" ]; then
+  say "./test.sh passed: $summary"
+else
+  tail -n 25 "$work/test.log"
+  say "./test.sh FAILED (exit $test_status)${summary:+: $summary}"
+  verdict=1
+fi
+
+if [ "$verdict" -eq 0 ]; then
+  # Without a display the viewer must stop with one clear line, not a Qt abort. The build that
+  # run.sh does first writes to standard output; the program's own words go to standard error.
+  if in_root ./run.sh >"$work/run.out" 2>"$work/run.err"; then run_status=0; else run_status=$?; fi
+  message=$(grep -v '^$' "$work/run.err" || true)
+  if [ "$run_status" -ne 0 ] && [ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] &&
+    printf '%s' "$message" | grep -q '^niveau: no display found'; then
+    say "./run.sh without a display: exit $run_status, \"$message\""
+  else
+    cat "$work/run.out" "$work/run.err" | tail -n 25
+    say "./run.sh without a display FAILED: exit $run_status, expected one line 'niveau: no display found ...'"
+    verdict=1
+  fi
+fi
+
+elapsed=$(($(date +%s) - started))
+if [ "$verdict" -eq 0 ]; then
+  say "PASSED on a fresh Debian $suite root in ${elapsed} s"
+else
+  say "FAILED on a fresh Debian $suite root after ${elapsed} s"
+fi
+exit "$verdict"
