@@ -1,8 +1,9 @@
 // Display lists of the texture font: list c (1 .. 255) draws the glyph of character code c, lists
 // 1000 .. 1003 the two switch symbols and the two percentage labels (numbers in Readouts.h).
-// Every list draws one textured quad on the unit square of its coordinate system and specifies
-// its texture again from a texel buffer each time it is called, so the lists need no texture
-// objects. The texture is modulated by the current colour, which tints symbols and text.
+// Every list draws one textured quad on the unit square of its coordinate system with a texture
+// of its own, uploaded once when the lists are built: a frame binds textures but uploads none,
+// which keeps a software renderer from waiting for the frame drawn so far at every glyph. The
+// texture is modulated by the current colour, which tints symbols and text.
 #pragma once
 
 #include <array>
@@ -50,6 +51,5 @@ struct FontImages {
     TexelImage<64, 32> label80;
 };
 
-// Builds all lists in the current GL context. The texels are copied into buffers that live until
-// the program ends, because the lists specify their textures from them on every call.
+// Builds all lists and their textures in the current GL context; the images may go afterwards.
 void BuildFontLists(const FontImages& images);

@@ -33,7 +33,9 @@ bool storedInList(std::function<void()> call) {
     return true;
 }
 
-void error(const std::string& text) { recorder.errors.push_back(text); }
+void error(const std::string& text) {
+    recorder.errors.push_back(text);
+}
 
 void requireOutsideBegin(const char* name) {
     if (recorder.inBegin) error(std::string(name) + " inside glBegin/glEnd");
@@ -52,20 +54,26 @@ std::vector<Matrix>& currentStack() {
 
 } // namespace
 
-Matrix Recorder::identity() { return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}; }
+Matrix Recorder::identity() {
+    return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+}
 
 const Matrix& Recorder::current() const {
     return const_cast<Recorder*>(this)->current();
 }
 
-Matrix& Recorder::current() { return currentStack().back(); }
+Matrix& Recorder::current() {
+    return currentStack().back();
+}
 
 bool Recorder::isEnabled(GLenum cap) const {
     const auto it = enabled.find(cap);
     return it != enabled.end() && it->second;
 }
 
-Recorder& gl() { return recorder; }
+Recorder& gl() {
+    return recorder;
+}
 
 void reset() {
     recorder = Recorder{};
@@ -105,7 +113,9 @@ Bounds boundsOf(const std::vector<Vertex>& vertices) {
     return b;
 }
 
-Bounds allBounds() { return boundsOf(allVertices()); }
+Bounds allBounds() {
+    return boundsOf(allVertices());
+}
 
 size_t vertexCount() {
     size_t n = 0;
@@ -136,9 +146,10 @@ void GLAPIENTRY glBegin(GLenum mode) {
     p.texture2D = recorder.isEnabled(GL_TEXTURE_2D);
     p.depthTest = recorder.isEnabled(GL_DEPTH_TEST);
     p.polygonMode = recorder.polygonMode;
-    p.textureWidth = recorder.textureWidth;
-    p.textureHeight = recorder.textureHeight;
-    p.texturePixels = recorder.texturePixels;
+    const gldouble::TextureObject& texture = recorder.texture();
+    p.textureWidth = texture.width;
+    p.textureHeight = texture.height;
+    p.texturePixels = texture.texels.empty() ? nullptr : texture.texels.data();
     p.calledList = recorder.callStack.empty() ? 0 : recorder.callStack.back();
     recorder.primitives.push_back(std::move(p));
 }
@@ -261,7 +272,9 @@ void GLAPIENTRY glDisable(GLenum cap) {
     recorder.enabled[cap] = false;
 }
 
-GLboolean GLAPIENTRY glIsEnabled(GLenum cap) { return recorder.isEnabled(cap) ? GL_TRUE : GL_FALSE; }
+GLboolean GLAPIENTRY glIsEnabled(GLenum cap) {
+    return recorder.isEnabled(cap) ? GL_TRUE : GL_FALSE;
+}
 
 void GLAPIENTRY glBlendFunc(GLenum src, GLenum dst) {
     if (gldouble::storedInList([=] { glBlendFunc(src, dst); })) return;
@@ -303,38 +316,62 @@ void GLAPIENTRY glFlush() {
     ++recorder.flushCount;
 }
 
-GLenum GLAPIENTRY glGetError() { return GL_NO_ERROR; }
+GLenum GLAPIENTRY glGetError() {
+    return GL_NO_ERROR;
+}
 
 void GLAPIENTRY glTexImage2D(GLenum, GLint, GLint, GLsizei width, GLsizei height, GLint, GLenum,
                              GLenum, const GLvoid* pixels) {
-    if (gldouble::storedInList([=] { glTexImage2D(GL_TEXTURE_2D, 0, 3, width, height, 0, GL_RGBA,
-                                                  GL_UNSIGNED_BYTE, pixels); }))
+    if (gldouble::storedInList([=] {
+            glTexImage2D(GL_TEXTURE_2D, 0, 3, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+        }))
         return;
     gldouble::requireOutsideBegin("glTexImage2D");
     ++recorder.textureUploads;
-    recorder.textureWidth = width;
-    recorder.textureHeight = height;
-    recorder.texturePixels = pixels;
+    gldouble::TextureObject& texture = recorder.texture();
+    texture.width = width;
+    texture.height = height;
+    const auto* bytes = static_cast<const unsigned char*>(pixels);
+    if (bytes)
+        texture.texels.assign(bytes, bytes + std::size_t(width) * std::size_t(height) * 4);
+    else
+        texture.texels.clear();
 }
 
 void GLAPIENTRY glTexParameteri(GLenum, GLenum name, GLint value) {
     if (gldouble::storedInList([=] { glTexParameteri(GL_TEXTURE_2D, name, value); })) return;
-    recorder.texParameters[name] = float(value);
+    recorder.texture().parameters[name] = float(value);
 }
 
 void GLAPIENTRY glTexParameterf(GLenum, GLenum name, GLfloat value) {
     if (gldouble::storedInList([=] { glTexParameterf(GL_TEXTURE_2D, name, value); })) return;
-    recorder.texParameters[name] = value;
+    recorder.texture().parameters[name] = value;
 }
 
 void GLAPIENTRY glGenTextures(GLsizei n, GLuint* textures) {
-    static GLuint next = 1;
-    for (GLsizei i = 0; i < n; ++i) textures[i] = next++;
+    gldouble::requireOutsideBegin("glGenTextures");
+    GLuint next = recorder.textures.rbegin()->first + 1;
+    for (GLsizei i = 0; i < n; ++i) {
+        textures[i] = next;
+        recorder.textures[next++];
+    }
 }
 
-void GLAPIENTRY glBindTexture(GLenum, GLuint) {}
+void GLAPIENTRY glBindTexture(GLenum, GLuint texture) {
+    if (gldouble::storedInList([=] { glBindTexture(GL_TEXTURE_2D, texture); })) return;
+    gldouble::requireOutsideBegin("glBindTexture");
+    recorder.boundTexture = texture;
+    recorder.textures[texture]; // binding an unused name creates the texture, as in GL 1.1
+}
 
-void GLAPIENTRY glDeleteTextures(GLsizei, const GLuint*) {}
+void GLAPIENTRY glDeleteTextures(GLsizei n, const GLuint* textures) {
+    gldouble::requireOutsideBegin("glDeleteTextures");
+    for (GLsizei i = 0; i < n; ++i) {
+        if (textures[i] == 0) continue;
+        recorder.textures.erase(textures[i]);
+        if (recorder.boundTexture == textures[i]) recorder.boundTexture = 0;
+    }
+}
 
 void GLAPIENTRY glNewList(GLuint list, GLenum) {
     if (recorder.compilingList != 0) gldouble::error("glNewList inside glNewList");

@@ -22,8 +22,8 @@ struct Vec3 {
 };
 
 struct Vertex {
-    Vec3 position;                // model-view applied
-    std::array<float, 4> colour;  // current colour, unclamped as passed to GL
+    Vec3 position;               // model-view applied
+    std::array<float, 4> colour; // current colour, unclamped as passed to GL
     std::array<float, 2> texCoord;
 };
 
@@ -35,9 +35,17 @@ struct Primitive {
     bool texture2D;
     bool depthTest;
     GLenum polygonMode;
-    int textureWidth, textureHeight; // of the texture image last specified
-    const GLvoid* texturePixels;     // the pixel data that image was specified from
+    int textureWidth, textureHeight; // of the image of the texture bound while it was drawn
+    const GLvoid* texturePixels;     // that image's texels, as GL keeps them
     GLuint calledList;               // innermost display list being replayed, 0 outside lists
+};
+
+// A texture as GL keeps it: the image last specified for it (GL copies the pixels) and its
+// parameters. Name 0 is the default texture.
+struct TextureObject {
+    int width = 0, height = 0;
+    std::vector<unsigned char> texels; // RGBA bytes, rows as specified
+    std::map<GLenum, float> parameters;
 };
 
 struct Recorder {
@@ -60,9 +68,8 @@ struct Recorder {
     GLbitfield lastClearMask = 0;
     int flushCount = 0;
     int textureUploads = 0;
-    int textureWidth = 0, textureHeight = 0;
-    const GLvoid* texturePixels = nullptr;
-    std::map<GLenum, float> texParameters;
+    std::map<GLuint, TextureObject> textures{{0, TextureObject{}}};
+    GLuint boundTexture = 0;
     bool inBegin = false;
 
     // Display lists: calls made between glNewList and glEndList are stored, not executed.
@@ -70,6 +77,7 @@ struct Recorder {
     GLuint compilingList = 0;
     std::vector<GLuint> callStack;
 
+    TextureObject& texture() { return textures[boundTexture]; }
     static Matrix identity();
     const Matrix& current() const;
     Matrix& current();

@@ -12,6 +12,7 @@
 
 using gldouble::gl;
 using gldouble::Primitive;
+using gldouble::TextureObject;
 using Colour = std::array<float, 4>;
 
 namespace {
@@ -140,13 +141,14 @@ TEST_F(Readouts, OutTextCallsOneGlyphListPerByteOneUnitApart) {
         EXPECT_FLOAT_EQ(gldouble::boundsOf(gl().primitives.at(i).vertices).min.x, float(i));
 }
 
-TEST(FontLists, FixedListsEachUploadTheirTextureAndDrawItUprightOnTheUnitSquare) {
+TEST(FontLists, FixedListsDrawTheirOwnTextureUprightOnTheUnitSquareWithoutUploading) {
     gldouble::reset();
     BuildFontLists(FontImages{});
     EXPECT_EQ(gl().lists.size(), 255u + 4u);
     EXPECT_FALSE(glIsList(0));
-    EXPECT_FLOAT_EQ(gl().texParameters[GL_TEXTURE_WRAP_T], GL_REPEAT);
-    EXPECT_FLOAT_EQ(gl().texParameters[GL_TEXTURE_MIN_FILTER], GL_LINEAR);
+    EXPECT_EQ(gl().textureUploads, 255 + 4) << "each texture once, when the lists are built";
+    EXPECT_EQ(gl().boundTexture, 0u);
+    gl().textureUploads = 0;
     struct Case {
         GLuint list;
         int width, height;
@@ -161,6 +163,11 @@ TEST(FontLists, FixedListsEachUploadTheirTextureAndDrawItUprightOnTheUnitSquare)
         const Primitive& p = gl().primitives.front();
         EXPECT_TRUE(p.texture2D);
         EXPECT_FALSE(gl().isEnabled(GL_TEXTURE_2D));
+        const TextureObject& texture = gl().textures.at(gl().boundTexture);
+        EXPECT_FLOAT_EQ(texture.parameters.at(GL_TEXTURE_WRAP_S), GL_REPEAT) << c.list;
+        EXPECT_FLOAT_EQ(texture.parameters.at(GL_TEXTURE_WRAP_T), GL_REPEAT) << c.list;
+        EXPECT_FLOAT_EQ(texture.parameters.at(GL_TEXTURE_MIN_FILTER), GL_LINEAR) << c.list;
+        EXPECT_FLOAT_EQ(texture.parameters.at(GL_TEXTURE_MAG_FILTER), GL_LINEAR) << c.list;
         EXPECT_EQ(std::pair(p.textureWidth, p.textureHeight), std::pair(c.width, c.height));
         const float lo = c.margin, hi = 1 - c.margin;
         const std::array<std::array<float, 4>, 4> corners{
@@ -172,7 +179,7 @@ TEST(FontLists, FixedListsEachUploadTheirTextureAndDrawItUprightOnTheUnitSquare)
                 << "list " << c.list << " corner " << i;
         }
     }
-    EXPECT_EQ(gl().textureUploads, 6);
+    EXPECT_EQ(gl().textureUploads, 0) << "drawing the lists uploads nothing";
 }
 
 // A texel that tells which image and which column and row it came from.
