@@ -1,16 +1,11 @@
 // Program start: module initialisation, the single-instance rule, the windows, the event loop.
 #include "app/MainWindow.h"
-#include "app/ShowInFront.h"
+#include "app/ProgramWindows.h"
 #include "app/SingleInstance.h"
 #include "config/ini/Settings.h"
-#include "dialogs/Color.h"
-#include "dialogs/Kontaktadresse.h"
-#include "dialogs/Optionen.h"
-#include "dialogs/aboutdlg.h"
 #include "scene/SceneState.h"
 
 #include <QApplication>
-#include <QSurfaceFormat>
 
 #include <cstdio>
 #include <cstdlib>
@@ -54,41 +49,13 @@ int main(int argc, char** argv) {
     }
     qInstallMessageHandler(messageHandler);
 
-    QSurfaceFormat format;
-    format.setDepthBufferSize(24);
-    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
-    format.setSwapInterval(1); // frames paced by the display's refresh
-    QSurfaceFormat::setDefaultFormat(format);
-
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
 
     TfrmCube window(*state, executableFolder());
     window.onClose = [&app] { app.quit(); };
 
-    // The other windows, in this order, hidden until a menu (or the options gesture) opens them.
-    auto* options = new TOptionenForm(
-        *state, [&window] { window.FormPaint(); }, [&window] { window.CheckDisplayModeEntries(); },
-        &window);
-    auto* colourDialog = new TColor_dlg(
-        *state,
-        [&window] {
-            window.applyBackgroundColour();
-            window.FormPaint();
-        },
-        &window);
-    auto* about = new TAboutForm(&window);
-    auto* contact = new TKontaktadresseForm(*state, &window);
-    SecondaryWindows secondary;
-    secondary.showOptions = [options, &window] { ShowInFront(options, &window); };
-    secondary.restoreDefaults = [options] { options->DefaultEinstellungen(); };
-    secondary.showBackgroundColour = [colourDialog, &window] {
-        ShowInFront(colourDialog, &window);
-    };
-    secondary.showAbout = [about, &window] { ShowInFront(about, &window); };
-    secondary.showContact = [contact, &window] { ShowInFront(contact, &window); };
-    window.setSecondaryWindows(std::move(secondary));
-
+    CreateSecondaryWindows(window, *state);
     window.showMaximized();
     return app.exec();
 }
