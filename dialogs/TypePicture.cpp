@@ -1,6 +1,11 @@
 #include "dialogs/TypePicture.h"
 
+#include "app/FramebufferImage.h"
 #include "geometry/ChamberPipe.h"
+
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QPainter>
 
 #include <GL/gl.h>
 
@@ -36,37 +41,62 @@ void applyFittedProjection(float bottom, float top, int width, int height) {
 }
 } // namespace
 
-TypePicture::TypePicture(QWidget* parent) : QOpenGLWidget(parent) {
-    QSurfaceFormat depth = format();
-    depth.setDepthBufferSize(24);
-    setFormat(depth);
-}
+TypePicture::TypePicture(QWidget* parent) : QWidget(parent) {}
+
+TypePicture::~TypePicture() = default;
 
 void TypePicture::showChamberOf(const SceneState& state) {
     scene = state;
     // The picture shows the chamber itself, not the insulation wrapped around it.
     scene.insulationVisible = false;
     scene.greenTint = scene.darkTint = false;
+    stale = true;
     update();
 }
 
-void TypePicture::initializeGL() {
-    glEnable(GL_DEPTH_TEST);
+QImage TypePicture::grabFramebuffer() {
+    if (stale) render();
+    return picture;
 }
 
-void TypePicture::paintGL() {
-    glClearColor(scene.backgroundRed, scene.backgroundGreen, scene.backgroundBlue, 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+void TypePicture::paintEvent(QPaintEvent*) {
+    if (stale) render();
+    QPainter painter(this);
+    painter.drawImage(rect(), picture);
+}
 
-    const ChamberHeights heights = chamberHeights(scene);
-    const float bottom = heights.bottom, top = heights.top;
+void TypePicture::render() {
+    stale = false;
     const qreal ratio = devicePixelRatioF();
-    applyFittedProjection(bottom, top, int(width() * ratio), int(height() * ratio));
-    glLoadIdentity();
-    glRotatef(tilt, 1, 0, 0);
-    glRotatef(turn, 0, 1, 0);
-    glTranslatef(0, -(bottom + top) / 2, 0);
-    DrawChamberWhole(scene, scene.pipe);
-    glFlush();
+    const QSize pixels = size() * ratio;
+    if (!context) {
+        QSurfaceFormat format;
+        format.setDepthBufferSize(24);
+        surface = std::make_unique<QOffscreenSurface>();
+        surface->setFormat(format);
+        surface->create();
+        context = std::make_unique<QOpenGLContext>();
+        context->setFormat(format);
+        context->create();
+    }
+    if (!context->makeCurrent(surface.get())) return;
+    picture = renderToImage(pixels, [&] {
+        glEnable(GL_DEPTH_TEST);
+        glViewport(0, 0, pixels.width(), pixels.height());
+        glClearColor(scene.backgroundRed, scene.backgroundGreen, scene.backgroundBlue, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+
+        const ChamberHeights heights = chamberHeights(scene);
+        const float bottom = heights.bottom, top = heights.top;
+        applyFittedProjection(bottom, top, pixels.width(), pixels.height());
+        glLoadIdentity();
+        glRotatef(tilt, 1, 0, 0);
+        glRotatef(turn, 0, 1, 0);
+        glTranslatef(0, -(bottom + top) / 2, 0);
+        DrawChamberWhole(scene, scene.pipe);
+        glFlush();
+    });
+    picture.setDevicePixelRatio(ratio);
+    context->doneCurrent();
 }
