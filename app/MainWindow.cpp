@@ -35,31 +35,18 @@ TfrmCube::TfrmCube(SceneState& state, const std::string& programFolder, QWidget*
     font.setPixelSize(19);
     setFont(font);
 
-    glView = new GLView(state, nullptr);
     dock = new QMainWindow(nullptr, Qt::Widget);
-    dock->setCentralWidget(glView);
     // The bars can be moved and docked, but nothing hides them again once they are shown.
     dock->setContextMenuPolicy(Qt::PreventContextMenu);
+    createView();
     setClientWidget(dock);
     fps = new Tfps_Form1(state);
 
-    Image1 = new QLabel(glView);
-    Image1->setGeometry(0, 0, 4, 10000);
-    Image1->installEventFilter(this);
-
     createCallouts();
     createButtonRow();
+    raiseControls();
     createMenus();
     createStepToolbar();
-
-    glView->onMousePress = [this](QMouseEvent* e) {
-        FormMouseDown(int(e->position().x()), int(e->position().y()));
-    };
-    glView->onMouseMove = [this](QMouseEvent* e) {
-        FormMouseMove(int(e->position().x()), int(e->position().y()), e->buttons());
-    };
-    glView->onWheel = [this](QWheelEvent* e) { FormMouseWheel(e->angleDelta().y()); };
-    glView->onResized = [this](int w, int h) { FormResize(w, h); };
 
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, [this] {
@@ -116,13 +103,14 @@ void TfrmCube::FormResize(int clientWidth, int clientHeight) {
         state.lastHeight = outer.height();
         state.lastWidth = outer.width();
     }
-    const qreal ratio = glView->devicePixelRatioF();
+    const qreal ratio = glView->devicePixelRatio();
     ApplyProjection(int(clientWidth * ratio), int(clientHeight * ratio));
     for (auto& [name, panel] : buttonPanels) panel->move(panel->x(), clientHeight - 48);
 }
 
 void TfrmCube::showEvent(QShowEvent* event) {
     TGradientForm::showEvent(event);
+    raiseControls();
     if (state.languageCode == "gb") ApplyEnglishCaptions();
     if (state.languageCode == "d") ApplyGermanCaptions();
     // Both demos run from the start, so the first redraw request starts the animation.
@@ -179,14 +167,6 @@ void TfrmCube::FormMouseMove(int x, int y, Qt::MouseButtons mouseButtons) {
 void TfrmCube::FormMouseWheel(int delta) {
     WheelZoom(state, delta);
     FormPaint();
-}
-
-bool TfrmCube::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Image1 && event->type() == QEvent::MouseButtonDblClick) {
-        Image1DblClick();
-        return true;
-    }
-    return TGradientForm::eventFilter(watched, event);
 }
 
 void TfrmCube::Image1DblClick() {

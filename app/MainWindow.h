@@ -19,7 +19,6 @@ class CalloutLabel;
 class GLView;
 class ImageButton;
 class QAction;
-class QLabel;
 class QMenu;
 class QToolBar;
 class Tfps_Form1;
@@ -49,7 +48,8 @@ class TfrmCube : public TGradientForm {
     QToolBar* menuToolbar() const { return TBToolbar1; }
     QToolBar* stepToolbar() const { return TBToolbar2; }
     GLView* view() const { return glView; }
-    QLabel* leftStrip() const { return Image1; }
+    // The area the view fills, with the callouts and the button row over it.
+    QWidget* viewArea() const { return viewHost; }
     Tfps_Form1* frameRateWindow() const { return fps; }
     QTimer* zoomInTimer() { return &ZoomInTimer; }
     QTimer* zoomOutTimer() { return &ZoomOutTimer; }
@@ -80,7 +80,6 @@ class TfrmCube : public TGradientForm {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void FormCreate();
@@ -90,6 +89,8 @@ class TfrmCube : public TGradientForm {
     void createButtonRow();
     void createMenus();
     void createStepToolbar();
+    void createView();
+    void raiseControls();
     QMenu* addModeMenu(QMenu* parent, const char* name, const char* caption,
                        const std::array<const char*, 3>& itemNames,
                        const std::array<const char*, 3>& captions, DisplayMode DisplayModes::*mode,
@@ -102,9 +103,9 @@ class TfrmCube : public TGradientForm {
 
     SceneState& state;
     QMainWindow* dock; // holds the view, the menu bar and the toolbars below the caption bar
+    QWidget* viewHost; // the view's container and the controls over it
     GLView* glView;
     Tfps_Form1* fps;
-    QLabel* Image1;
     QToolBar* TBToolbar1;
     QToolBar* TBToolbar2;
     QTimer Timer1;

@@ -1,4 +1,5 @@
-// The callout labels at the top left and the button row at the bottom left of the main window.
+// The view area of the main window: the embedded GL view, the callout labels at the top left and
+// the button row at the bottom left over it.
 #include "app/CalloutLabel.h"
 #include "app/GLView.h"
 #include "app/ImageButton.h"
@@ -6,7 +7,49 @@
 #include "app/frame/Demo.h"
 #include "resources/ButtonPictures.h"
 
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
 #include <tuple>
+
+namespace {
+// The strip along the view's left edge whose double-click shows the menu bar and the toolbar.
+constexpr int leftStripWidth = 4;
+} // namespace
+
+void TfrmCube::createView() {
+    glView = new GLView(state);
+    viewHost = new QWidget;
+    auto* layout = new QVBoxLayout(viewHost);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(QWidget::createWindowContainer(glView, viewHost));
+    dock->setCentralWidget(viewHost);
+
+    glView->onMousePress = [this](QMouseEvent* e) {
+        FormMouseDown(int(e->position().x()), int(e->position().y()));
+    };
+    glView->onMouseMove = [this](QMouseEvent* e) {
+        FormMouseMove(int(e->position().x()), int(e->position().y()), e->buttons());
+    };
+    glView->onDoubleClick = [this](QMouseEvent* e) {
+        if (e->position().x() < leftStripWidth) Image1DblClick();
+    };
+    glView->onWheel = [this](QWheelEvent* e) { FormMouseWheel(e->angleDelta().y()); };
+    glView->onResized = [this](int w, int h) { FormResize(w, h); };
+}
+
+// The controls are native windows of their own stacked over the view's window, so that the view
+// presents its frames without any composition and the controls still receive their own clicks.
+void TfrmCube::raiseControls() {
+    auto raiseNative = [](QWidget* control) {
+        control->setAttribute(Qt::WA_DontCreateNativeAncestors);
+        control->setAttribute(Qt::WA_NativeWindow);
+        control->raise();
+    };
+    for (auto& [name, panel] : buttonPanels) raiseNative(panel);
+    for (auto& [name, label] : callouts) raiseNative(label);
+}
 
 void TfrmCube::createCallouts() {
     struct Callout {
@@ -20,13 +63,13 @@ void TfrmCube::createCallouts() {
                                    {"Label1", "Armaflex", 140},
                                    {"Label3", "D\u00E4mpfungsfeder", 180}};
     for (const auto& c : accessories) {
-        auto* label = new CalloutLabel(QString::fromUtf8(c.caption), glView);
+        auto* label = new CalloutLabel(QString::fromUtf8(c.caption), viewHost);
         label->setGeometry(8, c.top, 185, 23);
         callouts[c.name] = label;
     }
     for (const auto& [name, caption, left, pixels] :
          {std::tuple{"Label6", "+", 8, 21}, std::tuple{"Label7", "-", 48, 19}}) {
-        auto* label = new CalloutLabel(caption, glView);
+        auto* label = new CalloutLabel(caption, viewHost);
         QFont bold = label->font();
         bold.setBold(true);
         bold.setPixelSize(pixels);
@@ -48,7 +91,7 @@ void TfrmCube::createButtonRow() {
                                                {"ZoomIn_Image", 168},
                                                {"ZoomOut_Image", 208}};
     for (const auto& [name, left] : row) {
-        auto* button = new ImageButton(glView);
+        auto* button = new ImageButton(viewHost);
         button->move(left, 0);
         buttons[name] = button;
         buttonPanels[name] = button;

@@ -1,6 +1,7 @@
 // The main window with real Qt events and Mesa rendering under Xvfb.
 #include "WindowFixture.h"
 
+#include "app/CalloutLabel.h"
 #include "app/FpsWindow.h"
 #include "app/ImageButton.h"
 
@@ -37,7 +38,7 @@ TEST_F(WindowTest, PaintLoopRunsWhileADemoRunsAndStopsAfterwards) {
     stopDemos();
     EXPECT_FALSE(state->painting);
     int frames = 0;
-    QObject::connect(window->view(), &QOpenGLWidget::frameSwapped, [&] { ++frames; });
+    QObject::connect(window->view(), &GLView::frameSwapped, [&] { ++frames; });
     QTest::qWait(150); // the last pass's frame may still be on its way to the screen
     frames = 0;
     QTest::qWait(300);
@@ -107,4 +108,35 @@ TEST_F(WindowTest, CaptionButtonsMaximiseRestoreAndMinimiseTheMainWindow) {
     window->captionButtonClicked(CaptionButton::Minimize, QPoint());
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->isMinimized(); }, 3000));
     window->showNormal();
+}
+
+// What the screen shows: the view's own frame, and the callouts and buttons standing over it
+// (they are windows of their own above the view's window).
+TEST_F(WindowTest, ControlsStandOverThePresentedView) {
+    stopDemos();
+    window->FormPaint();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !state->painting; }, 5000));
+    QTest::qWait(100); // let the window system show the last frame and the controls
+    const QImage screen = window->screen()->grabWindow(0).toImage();
+    auto at = [&](QWidget* widget, QPoint local) {
+        return screen.pixelColor(widget->mapToGlobal(local));
+    };
+    auto* scale = window->callout("Label2");
+    EXPECT_EQ(at(scale, QPoint(180, 2)), QColor(204, 0, 0)) << "active callout panel";
+    EXPECT_EQ(at(window->callout("Label1"), QPoint(180, 2)), QColor(255, 0, 0));
+    auto* zoomIn = window->imageButton("ZoomIn_Image");
+    const QImage picture = zoomIn->pixmap().toImage();
+    EXPECT_EQ(at(zoomIn, QPoint(23, 2)), picture.pixelColor(23, 2)) << "button picture";
+    const QPoint free = window->view()->mapToGlobal(QPoint(window->view()->width() / 2, 4));
+    EXPECT_EQ(screen.pixelColor(free), QColor(164, 190, 255)) << "the view's clear colour";
+}
+
+TEST_F(WindowTest, RunningDemosPresentNoMoreFramesThanTheDisplayRefreshes) {
+    int frames = 0;
+    QObject::connect(window->view(), &GLView::frameSwapped, [&] { ++frames; });
+    QTest::qWait(1000);
+    const double refresh = window->screen()->refreshRate();
+    const double limit = (refresh >= 1 && refresh <= 1000 ? refresh : 60) + 2;
+    EXPECT_GT(frames, 0);
+    EXPECT_LE(frames, limit) << "at " << refresh << " Hz";
 }
