@@ -1,6 +1,10 @@
 // Renders frames of the start scene off-screen with real GL at 1280 x 720 and prints the median
 // frame time, frames per second, vertices per frame and the peak memory of the process.
-//   niveau_bench [frames]   (default 300; run under a display or QT_QPA_PLATFORM=offscreen)
+//   niveau_bench [frames]        (default 300; run under a display or QT_QPA_PLATFORM=offscreen)
+//   niveau_bench live [seconds] [rounds]  the real window on the current display (see
+//                                         LiveBenchmark.h)
+#include "LiveBenchmark.h"
+
 #include "app/frame/Demo.h"
 #include "app/frame/FrameRender.h"
 #include "geometry/Tank.h"
@@ -15,11 +19,13 @@
 #include <GL/gl.h>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -36,6 +42,13 @@ void __wrap_glVertex3f(GLfloat x, GLfloat y, GLfloat z) {
 }
 
 int main(int argc, char** argv) {
+    if (argc > 3 && std::strcmp(argv[1], "--live-child") == 0) return runLiveChild(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "live") == 0) {
+        char self[4096] = {};
+        if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return 1;
+        return runLiveBenchmark(self, argc > 2 ? std::max(1, std::atoi(argv[2])) : 10,
+                                argc > 3 ? std::max(1, std::atoi(argv[3])) : 3);
+    }
     const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 300;
     QGuiApplication app(argc, argv);
     QSurfaceFormat format;
