@@ -189,6 +189,7 @@ struct SceneState : ModelOptions, DisplayModes, ViewBlock {
     std::int32_t lastHeight = 0;
     std::int32_t lastWidth = 0;
     std::string settingsDir;
+    bool settingsDirPersonal = false; // the user's own folder: made on the first write if missing
     float backgroundRed = 0.643f;
     float backgroundGreen = 0.745f;
     float backgroundBlue = 1.000f;

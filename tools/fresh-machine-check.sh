@@ -3,7 +3,10 @@
 # (git, ca-certificates, g++, cmake, make and nothing else), clones a commit of this repository
 # into it and runs, inside a chroot,
 #   ./test.sh                 it must pass and end with ctest's summary;
-#   ./run.sh without display  it must fail with the one-line message and no Qt trace.
+#   ./run.sh without display  it must fail with the one-line message and no Qt trace;
+#   cpack -G DEB in build/    it must make niveau_<version>_amd64.deb, which apt-get installs;
+#   niveau from PATH          without a display it must fail with the same one-line message;
+#   apt-get purge niveau      afterwards no file named after the program is left in /usr or /etc.
 # The bare root is cached as a tarball between runs, so only the first run downloads it.
 #
 #   tools/fresh-machine-check.sh [commit]     (default HEAD; needs root, debootstrap, network)
@@ -130,6 +133,66 @@ if [ "$verdict" -eq 0 ]; then
   else
     cat "$work/run.out" "$work/run.err" | tail -n 25
     say "./run.sh without a display FAILED: exit $run_status, expected one line 'niveau: no display found ...'"
+    verdict=1
+  fi
+fi
+
+# The Debian package: built from the suite's build folder, installed, started, removed.
+version=$(sed -n 's/^project(niveau VERSION \([0-9.]*\).*/\1/p' "$root/src/niveau/CMakeLists.txt")
+deb="niveau_${version}_amd64.deb"
+apt_in_root() { in_root "DEBIAN_FRONTEND=noninteractive apt-get $1"; }
+
+if [ "$verdict" -eq 0 ]; then
+  if in_root "cd build && cpack -G DEB" >"$work/cpack.log" 2>&1 &&
+    [ -f "$root/src/niveau/build/$deb" ]; then
+    say "cpack -G DEB made $deb ($(du -k "$root/src/niveau/build/$deb" | cut -f1) KiB)"
+  else
+    tail -n 25 "$work/cpack.log"
+    say "cpack -G DEB FAILED: no build/$deb"
+    verdict=1
+  fi
+fi
+
+if [ "$verdict" -eq 0 ]; then
+  if apt_in_root "install -y ./build/$deb" >"$work/apt-install.log" 2>&1 &&
+    [ "$(in_root 'command -v niveau')" = /usr/bin/niveau ]; then
+    say "apt-get install ./build/$deb: niveau is /usr/bin/niveau"
+  else
+    tail -n 25 "$work/apt-install.log"
+    say "apt-get install ./build/$deb FAILED"
+    verdict=1
+  fi
+fi
+
+if [ "$verdict" -eq 0 ]; then
+  installed_status=0
+  in_root "cd / && niveau" >"$work/installed.out" 2>"$work/installed.err" || installed_status=$?
+  message=$(grep -v '^$' "$work/installed.err" || true)
+  if [ "$installed_status" -ne 0 ] && [ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] &&
+    printf '%s' "$message" | grep -q '^niveau: no display found'; then
+    say "installed niveau without a display: exit $installed_status, \"$message\""
+  else
+    cat "$work/installed.out" "$work/installed.err" | tail -n 25
+    say "installed niveau without a display FAILED: exit $installed_status," \
+      "expected one line 'niveau: no display found ...'"
+    verdict=1
+  fi
+fi
+
+if [ "$verdict" -eq 0 ]; then
+  purge_status=0
+  apt_in_root "purge -y niveau" >"$work/apt-purge.log" 2>&1 || purge_status=$?
+  # Every installed file carries the program's name: the program, its data folder, the desktop
+  # entry, icons and metainfo named by the id, dpkg's own lists.
+  left=$(in_root "find /usr /etc /var/lib/dpkg/info /root/.config -name '*niveau*' 2>/dev/null" ||
+    true)
+  if [ "$purge_status" -eq 0 ] && [ -z "$left" ] &&
+    ! in_root "dpkg-query -W niveau" >/dev/null 2>&1; then
+    say "apt-get purge niveau: nothing of it is left"
+  else
+    tail -n 25 "$work/apt-purge.log"
+    printf '%s\n' "$left"
+    say "apt-get purge niveau FAILED: exit $purge_status${left:+, files left (above)}"
     verdict=1
   fi
 fi

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the viewer and the tests need, if any are missing.
+# Installs the Debian packages the build, the viewer, the tests and the Debian package need, if
+# any are missing.
 set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev libglu1-mesa-dev libgl1-mesa-dri
-  libgtest-dev xvfb xauth fonts-dejavu-core
+  libgtest-dev xvfb xauth fonts-dejavu-core libx11-dev
+  desktop-file-utils appstream # validators of the installed desktop entry and metainfo
+  dpkg-dev file                # cpack -G DEB: dpkg-shlibdeps, and file to find the programs
 )
 
 missing=()

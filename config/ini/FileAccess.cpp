@@ -166,3 +166,19 @@ bool replaceFileAtomically(const std::string& path, const std::string& content) 
         return false;
     }
 }
+
+bool createFolders(const std::string& folder) {
+    try {
+        if (folder.empty()) return false;
+        std::size_t end = 0;
+        do {
+            end = folder.find('/', end + 1);
+            const std::string part = folder.substr(0, end);
+            if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
+        } while (end != std::string::npos && end + 1 < folder.size());
+        struct stat info {};
+        return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    } catch (...) {
+        return false;
+    }
+}

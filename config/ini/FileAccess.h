@@ -26,3 +26,7 @@ FileRead readFileLimited(const std::string& path, std::size_t limit);
 // Returns false on any failure (read-only file or folder, missing folder, target not a regular
 // file, disk full); the old file is then untouched. Never throws.
 bool replaceFileAtomically(const std::string& path, const std::string& content);
+
+// Creates `folder` and its missing parents, each readable by the user only (as the XDG base
+// directory rules ask for). True when the folder exists afterwards. Never throws.
+bool createFolders(const std::string& folder);

@@ -1,5 +1,6 @@
 #include "config/ini/Settings.h"
 
+#include "config/ini/FileAccess.h"
 #include "config/ini/IniFile.h"
 #include "scene/FixedFormat.h"
 
@@ -43,13 +44,23 @@ std::string formatColourComponent(float value) {
 }
 
 void ReadVersion(SceneState& state, const std::string& programFolder) {
+    std::string fallback = state.versionText;
+    const std::string dataFolder = installedDataFolder(programFolder);
+    if (!dataFolder.empty()) {
+        fallback = readIniValue(dataFolder + settingsFileName, optionsSection, "version", fallback);
+    }
     const std::string path = versionFolder(programFolder) + settingsFileName;
-    state.versionText = readIniValue(path, optionsSection, "version", state.versionText);
+    state.versionText = readIniValue(path, optionsSection, "version", fallback);
 }
 
-void ReadSettings(SceneState& state, const std::string& programFolder) {
-    state.settingsDir = mainWindowSettingsFolder(programFolder);
-    const IniFile file = IniFile::load(state.settingsDir + settingsFileName);
+void ReadSettings(SceneState& state, const std::string& programFolder,
+                  const std::string& userFolder) {
+    const SettingsPlace place = mainWindowSettingsPlace(programFolder, userFolder);
+    state.settingsDir = place.folder;
+    state.settingsDirPersonal = place.personal;
+    // Without a folder (no home folder known) there is no file: the defaults apply.
+    const IniFile file =
+        place.folder.empty() ? IniFile() : IniFile::load(place.folder + settingsFileName);
 
     if (auto code = languageCodeFor(file.value(optionsSection, "language", "Error"))) {
         state.languageCode = std::move(*code);
@@ -65,6 +76,7 @@ bool WriteSettings(const SceneState& state) {
     try {
         const std::string path = state.settingsDir + settingsFileName;
         IniFile file = IniFile::load(path);
+        if (state.settingsDirPersonal && !createFolders(state.settingsDir)) return false;
         return file.setValue(colourSection, "red", formatColourComponent(state.backgroundRed)) &&
                file.setValue(colourSection, "green",
                              formatColourComponent(state.backgroundGreen)) &&

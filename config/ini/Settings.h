@@ -11,18 +11,21 @@
 #include <string>
 #include <string_view>
 
-// Program start, before any window exists: reads "optionen"/"version" into `versionText` (its
-// current value is the default) from the file found by versionFolder.
+// Program start, before any window exists: reads "optionen"/"version" into `versionText` from the
+// file found by versionFolder; where that has none, from the installed data folder's file; where
+// neither has one, the current value stays.
 void ReadVersion(SceneState& state, const std::string& programFolder = executableFolder());
 
-// Main window creation: sets `settingsDir` by mainWindowSettingsFolder, then reads the language
+// Main window creation: sets `settingsDir` by mainWindowSettingsPlace, then reads the language
 // ("englisch" -> "gb", "deutsch" -> "d", anything else leaves `languageCode`) and the background
 // colour (a missing or malformed component gives 0.643, 0.745 or 1.000).
-void ReadSettings(SceneState& state, const std::string& programFolder = executableFolder());
+void ReadSettings(SceneState& state, const std::string& programFolder = executableFolder(),
+                  const std::string& userFolder = userSettingsFolder());
 
 // Main window closing: writes "red", "green" and "blue" of "backgroundcolor" into
-// `settingsDir` + "kelo.ini", keeping the rest of the file. The caller stops both demos first.
-// Returns false when nothing was written (no `settingsDir` yet, read-only, missing folder...).
+// `settingsDir` + "kelo.ini", keeping the rest of the file; the user's own folder is created
+// first where it is missing. The caller stops both demos first. Returns false when nothing was
+// written (no `settingsDir` yet, read-only, missing folder...).
 bool WriteSettings(const SceneState& state);
 
 // A colour component as written: a point as decimal separator whatever the locale; nothing when

@@ -1,5 +1,7 @@
 #include "config/ini/SettingsFolders.h"
 
+#include <cstdlib>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -12,6 +14,11 @@ bool isExistingFile(const std::string& path) {
 bool isExistingFolder(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool isWritableFolder(const std::string& path) {
+    // access() also answers "no" on a read-only mount, where the permission bits still say yes.
+    return isExistingFolder(path) && ::access(path.c_str(), W_OK | X_OK) == 0;
 }
 
 std::string withSeparator(std::string folder) {
@@ -47,4 +54,44 @@ std::string mainWindowSettingsFolder(const std::string& programFolder,
     const std::size_t length = shortened.size();
     if (length > 8) shortened.erase(length - 9, 8);
     return folderExists(shortened) ? shortened : folder;
+}
+
+std::string installedDataFolder(const std::string& programFolder) {
+    const std::string folder = withSeparator(programFolder);
+    const std::string bin = "/bin/";
+    if (folder.size() < bin.size() || folder.compare(folder.size() - bin.size(), bin.size(), bin))
+        return {};
+    return folder.substr(0, folder.size() - bin.size() + 1) + "share/niveau/";
+}
+
+bool isInstalledLocation(const std::string& programFolder, const PathCheck& folderExists) {
+    const std::string data = installedDataFolder(programFolder);
+    return !data.empty() && folderExists(data);
+}
+
+std::string userSettingsFolder(const char* xdgConfigHome, const char* home) {
+    // Relative values are invalid by the XDG base directory rules and are ignored.
+    if (xdgConfigHome && xdgConfigHome[0] == '/') return withSeparator(xdgConfigHome) + "niveau/";
+    std::string homeFolder = home && home[0] == '/' ? home : "";
+    if (homeFolder.empty()) {
+        const passwd* account = ::getpwuid(::getuid());
+        if (account && account->pw_dir && account->pw_dir[0] == '/') homeFolder = account->pw_dir;
+    }
+    if (homeFolder.empty()) return {};
+    return withSeparator(homeFolder) + ".config/niveau/";
+}
+
+std::string userSettingsFolder() {
+    return userSettingsFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+}
+
+SettingsPlace mainWindowSettingsPlace(const std::string& programFolder,
+                                      const std::string& userFolder, const SettingsChecks& checks) {
+    const std::string ruleFolder = mainWindowSettingsFolder(programFolder, checks.folderExists);
+    if (checks.fileExists(ruleFolder + settingsFileName)) return {ruleFolder, false};
+    if (isInstalledLocation(programFolder, checks.folderExists) ||
+        !checks.folderWritable(ruleFolder)) {
+        return {userFolder, true};
+    }
+    return {ruleFolder, false};
 }

@@ -1,5 +1,5 @@
 // Where the program looks for its settings file "kelo.ini". Folders are written with '/' and end
-// with one. The rules take the existence checks as parameters so that they can be tried on any
+// with one. The rules take the file-system checks as parameters so that they can be tried on any
 // example path; the defaults look at the real file system.
 #pragma once
 
@@ -12,6 +12,7 @@ using PathCheck = std::function<bool(const std::string&)>;
 
 bool isExistingFile(const std::string& path);   // exists and is not a folder
 bool isExistingFolder(const std::string& path); // exists and is a folder
+bool isWritableFolder(const std::string& path); // a folder this process may create files in
 
 // `folder` with a '/' appended unless it already ends with one.
 std::string withSeparator(std::string folder);
@@ -30,3 +31,41 @@ std::string versionFolder(const std::string& programFolder,
 // folder itself is used, so that the settings stay readable and writable.
 std::string mainWindowSettingsFolder(const std::string& programFolder,
                                      const PathCheck& folderExists = isExistingFolder);
+
+// The data folder of an installed program, "<prefix>/share/niveau/", for a program folder
+// "<prefix>/bin/"; empty for a program folder with any other name.
+std::string installedDataFolder(const std::string& programFolder);
+
+// An installed program: its folder is "<prefix>/bin/" and "<prefix>/share/niveau/" exists (the
+// install step puts the version file there). A program copied into a folder of its own, or run
+// from its build folder, is not installed.
+bool isInstalledLocation(const std::string& programFolder,
+                         const PathCheck& folderExists = isExistingFolder);
+
+// The user's own settings folder: "$XDG_CONFIG_HOME/niveau/" when XDG_CONFIG_HOME is an absolute
+// path, else "<home>/.config/niveau/" with `home` (or, when that is not absolute, the home folder
+// of the user's account). Empty when no home folder is known.
+std::string userSettingsFolder(const char* xdgConfigHome, const char* home);
+// The same from this process's environment.
+std::string userSettingsFolder();
+
+// The file-system questions behind the choice of the main window's settings file.
+struct SettingsChecks {
+    PathCheck fileExists = isExistingFile;
+    PathCheck folderExists = isExistingFolder;
+    PathCheck folderWritable = isWritableFolder;
+};
+
+struct SettingsPlace {
+    std::string folder;    // the file is folder + "kelo.ini"; empty: no file at all
+    bool personal = false; // the user's own folder, created with the file on the first write
+};
+
+// Where the main window reads and writes its settings. A "kelo.ini" in the folder that
+// mainWindowSettingsFolder gives is used as it is, so a program copied with its file stays
+// portable. Without one, an installed program and a program whose rule folder is not writable use
+// the user's own folder `userFolder`; any other program keeps the rule folder, where the file is
+// created on the first write.
+SettingsPlace mainWindowSettingsPlace(const std::string& programFolder,
+                                      const std::string& userFolder,
+                                      const SettingsChecks& checks = {});

@@ -4,6 +4,7 @@
 #include "config/ini/Settings.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -81,4 +82,31 @@ TEST(SettingsWindow, ClosingSavesTheBackgroundColourAndKeepsTheRestOfTheFile) {
     EXPECT_TRUE(saved.contains("; kept\r\n[OPTIONEN]\r\nLanguage = deutsch\r\n")) << saved.data();
     EXPECT_TRUE(saved.contains("green=1.000\r\n")) << saved.data();
     EXPECT_TRUE(saved.contains("red=0.100\r\n")) << saved.data();
+}
+
+TEST(SettingsWindow, InstalledProgramKeepsTheColourInTheUsersOwnFile) {
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath("usr/bin") &&
+                QDir(root.path()).mkpath("usr/share/niveau"));
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", (root.path() + "/config").toUtf8());
+    {
+        SceneState state;
+        InitialiseSceneState(state);
+        state.levelDemoRunning = state.swingDemoRunning = false;
+        TfrmCube window(state, root.path().toStdString() + "/usr/bin/");
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        state.backgroundGreen = 1;
+        window.close();
+    }
+    if (oldConfig.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+    QFile saved(root.path() + "/config/niveau/kelo.ini");
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("green=1.000\n"));
+    EXPECT_FALSE(QFile::exists(root.path() + "/kelo.ini")) << "the rule folder stays untouched";
+    EXPECT_FALSE(QFile::exists(root.path() + "/usr/bin/kelo.ini"));
 }

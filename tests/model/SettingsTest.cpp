@@ -4,8 +4,12 @@
 #include "TempFolder.h"
 
 #include <clocale>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <optional>
 #include <set>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -13,6 +17,51 @@ namespace {
 PathCheck existingPaths(std::set<std::string> paths) {
     return [paths = std::move(paths)](const std::string& p) { return paths.count(p) > 0; };
 }
+
+// Sets an environment variable for one test and puts the old value back afterwards.
+class ScopedVariable {
+  public:
+    ScopedVariable(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~ScopedVariable() {
+        if (old_)
+            ::setenv(name_, old_->c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+// Every entry below `folder`, so that a test can tell that nothing was written there.
+std::set<std::string> treeOf(const std::string& folder) {
+    std::set<std::string> entries;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        entries.insert(entry.path().string());
+    return entries;
+}
+
+// An installed layout inside a temporary folder T: the program folder T/usr/bin/ next to the
+// data folder T/usr/share/niveau/. The main window's rule turns T/usr/bin/ into T/, just as it
+// turns /usr/bin/ into /.
+struct InstalledTree {
+    TempFolder root;
+    std::string program = root / "usr/bin/";
+    std::string data = root / "usr/share/niveau/";
+    std::string config = root / "config/"; // XDG_CONFIG_HOME, not there until the first write
+    std::string userFile = config + "niveau/kelo.ini";
+    ScopedVariable xdg{"XDG_CONFIG_HOME", config};
+    InstalledTree() {
+        std::filesystem::create_directories(program);
+        std::filesystem::create_directories(data);
+    }
+};
 
 } // namespace
 
@@ -56,6 +105,79 @@ TEST(SettingsFolders, RulesHoldOnARealFolderTree) {
     const std::string longName = root / "ProgramFolder/";
     std::filesystem::create_directories(longName);
     EXPECT_EQ(mainWindowSettingsFolder(longName), longName);
+}
+
+TEST(SettingsFolders, InstalledLocationIsABinFolderBesideShareNiveau) {
+    EXPECT_EQ(installedDataFolder("/usr/bin/"), "/usr/share/niveau/");
+    EXPECT_EQ(installedDataFolder("/usr/local/bin"), "/usr/local/share/niveau/");
+    EXPECT_EQ(installedDataFolder("/bin/"), "/share/niveau/");
+    EXPECT_EQ(installedDataFolder("/usr/sbin/"), "");
+    EXPECT_EQ(installedDataFolder("/demo/Program/"), "");
+
+    EXPECT_TRUE(isInstalledLocation("/usr/bin/", existingPaths({"/usr/share/niveau/"})));
+    EXPECT_FALSE(isInstalledLocation("/usr/bin/", existingPaths({"/usr/share/"})));
+    EXPECT_FALSE(isInstalledLocation("/demo/Program/", existingPaths({"/demo/share/niveau/"})));
+}
+
+TEST(SettingsFolders, UserFolderFollowsXdgConfigHomeElseTheHomeFolder) {
+    EXPECT_EQ(userSettingsFolder("/x/config", "/home/u"), "/x/config/niveau/");
+    EXPECT_EQ(userSettingsFolder("/x/config/", "/home/u"), "/x/config/niveau/");
+    EXPECT_EQ(userSettingsFolder(nullptr, "/home/u"), "/home/u/.config/niveau/");
+    EXPECT_EQ(userSettingsFolder("", "/home/u/"), "/home/u/.config/niveau/");
+    EXPECT_EQ(userSettingsFolder("relative/config", "/home/u"), "/home/u/.config/niveau/")
+        << "a relative XDG_CONFIG_HOME is ignored";
+    // Without a usable HOME the account's home folder serves.
+    const std::string fromAccount = userSettingsFolder(nullptr, "relative");
+    EXPECT_EQ(fromAccount, userSettingsFolder(nullptr, nullptr));
+    ASSERT_FALSE(fromAccount.empty());
+    EXPECT_EQ(fromAccount.front(), '/');
+    EXPECT_TRUE(fromAccount.ends_with("/.config/niveau/")) << fromAccount;
+
+    TempFolder root;
+    const ScopedVariable xdg("XDG_CONFIG_HOME", root / "config");
+    EXPECT_EQ(userSettingsFolder(), root / "config/niveau/");
+}
+
+TEST(SettingsPlace, InstalledProgramWithoutAFileUsesTheUsersFolderNotTheRoot) {
+    const std::string user = "/home/u/.config/niveau/";
+    SettingsChecks checks;
+    checks.fileExists = existingPaths({});
+    checks.folderExists = existingPaths({"/", "/usr/bin/", "/usr/share/niveau/"});
+    checks.folderWritable = existingPaths({}); // a normal user
+    SettingsPlace place = mainWindowSettingsPlace("/usr/bin/", user, checks);
+    EXPECT_EQ(place.folder, user);
+    EXPECT_TRUE(place.personal);
+    checks.folderWritable = existingPaths({"/", "/usr/bin/"}); // root
+    place = mainWindowSettingsPlace("/usr/bin/", user, checks);
+    EXPECT_EQ(place.folder, user);
+    EXPECT_TRUE(place.personal);
+
+    // A file where the rules look stays in use, installed or not, writable or not.
+    checks.fileExists = existingPaths({"/kelo.ini"});
+    place = mainWindowSettingsPlace("/usr/bin/", user, checks);
+    EXPECT_EQ(place.folder, "/");
+    EXPECT_FALSE(place.personal);
+}
+
+TEST(SettingsPlace, CopiedProgramKeepsTheRuleFolderWhileItIsWritable) {
+    const std::string user = "/home/u/.config/niveau/";
+    SettingsChecks checks;
+    checks.fileExists = existingPaths({});
+    checks.folderExists = existingPaths({"/demo/", "/demo/Program/"});
+    checks.folderWritable = existingPaths({"/demo/"});
+    SettingsPlace place = mainWindowSettingsPlace("/demo/Program/", user, checks);
+    EXPECT_EQ(place.folder, "/demo/");
+    EXPECT_FALSE(place.personal);
+
+    checks.folderWritable = existingPaths({"/demo/Program/"}); // only the rule folder counts
+    place = mainWindowSettingsPlace("/demo/Program/", user, checks);
+    EXPECT_EQ(place.folder, user);
+    EXPECT_TRUE(place.personal);
+
+    checks.fileExists = existingPaths({"/demo/kelo.ini"}); // a read-only file is read as before
+    place = mainWindowSettingsPlace("/demo/Program/", user, checks);
+    EXPECT_EQ(place.folder, "/demo/");
+    EXPECT_FALSE(place.personal);
 }
 
 TEST(SettingsFolders, ExecutableFolderIsTheFolderOfTheTestProgram) {
@@ -164,6 +286,120 @@ TEST(Settings, WritingFailsSilentlyWhereThereIsNoFolder) {
     EXPECT_FALSE(WriteSettings(state)) << "no folder determined yet";
     state.settingsDir = "/nonexistent-niveau-folder/";
     EXPECT_FALSE(WriteSettings(state));
+}
+
+TEST(Settings, InstalledProgramKeepsItsSettingsInTheUsersOwnFile) {
+    InstalledTree tree;
+    const std::set<std::string> before = treeOf(tree.root.path());
+    SceneState state;
+    ReadSettings(state, tree.program);
+    EXPECT_EQ(state.settingsDir, tree.config + "niveau/");
+    EXPECT_TRUE(state.settingsDirPersonal);
+    EXPECT_EQ(state.languageCode, "gb");
+    EXPECT_FLOAT_EQ(state.backgroundRed, 0.643f);
+
+    // The first close creates the file with its folders, readable by the user only.
+    state.backgroundGreen = 0.5f;
+    ASSERT_TRUE(WriteSettings(state));
+    EXPECT_EQ(readFile(tree.userFile), "[backgroundcolor]\nred=0.643\ngreen=0.500\nblue=1.000\n");
+    struct stat info {};
+    ASSERT_EQ(::stat((tree.config + "niveau").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    std::set<std::string> after = treeOf(tree.root.path());
+    for (const std::string& path : before) after.erase(path);
+    EXPECT_EQ(after, (std::set<std::string>{tree.root / "config", tree.root / "config/niveau",
+                                            tree.userFile}))
+        << "nothing is written beside or above the program";
+
+    // The next run reads language and colour back from the user's file.
+    writeFile(tree.userFile, "[optionen]\nlanguage=deutsch\n[backgroundcolor]\nred=0.25\n");
+    SceneState next;
+    ReadSettings(next, tree.program);
+    EXPECT_EQ(next.languageCode, "d");
+    EXPECT_FLOAT_EQ(next.backgroundRed, 0.25f);
+}
+
+TEST(Settings, FileWhereTheRulesLookStaysInUseWhenInstalled) {
+    InstalledTree tree;
+    writeFile(tree.root / "kelo.ini", "[optionen]\nlanguage=deutsch\n");
+    SceneState state;
+    ReadSettings(state, tree.program);
+    EXPECT_EQ(state.settingsDir, tree.root.path());
+    EXPECT_FALSE(state.settingsDirPersonal);
+    EXPECT_EQ(state.languageCode, "d");
+    ASSERT_TRUE(WriteSettings(state));
+    EXPECT_EQ(readFile(tree.root / "kelo.ini"),
+              "[optionen]\nlanguage=deutsch\n\n[backgroundcolor]\nred=0.643\ngreen=0.745\n"
+              "blue=1.000\n");
+    EXPECT_FALSE(std::filesystem::exists(tree.config));
+}
+
+TEST(Settings, CopiedProgramWritesBesideItselfAndLeavesTheUsersFolderAlone) {
+    TempFolder root;
+    const ScopedVariable xdg("XDG_CONFIG_HOME", root / "config");
+    const std::string program = root / "Program/";
+    std::filesystem::create_directories(program);
+    SceneState state;
+    ReadSettings(state, program);
+    EXPECT_FALSE(state.settingsDirPersonal);
+    ASSERT_TRUE(WriteSettings(state));
+    EXPECT_TRUE(std::filesystem::exists(root / "kelo.ini"));
+    EXPECT_FALSE(std::filesystem::exists(root / "config"));
+}
+
+TEST(Settings, UnwritableRuleFolderSendsTheSettingsToTheUsersFolder) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    TempFolder root;
+    const ScopedVariable xdg("XDG_CONFIG_HOME", root / "config");
+    const std::string shared = root / "shared/";
+    const std::string program = shared + "Program/";
+    std::filesystem::create_directories(program);
+    std::filesystem::permissions(shared, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    SceneState state;
+    ReadSettings(state, program);
+    std::filesystem::permissions(shared, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    EXPECT_EQ(state.settingsDir, root / "config/niveau/");
+    EXPECT_TRUE(state.settingsDirPersonal);
+}
+
+TEST(Settings, WithoutAUsableUserFolderNothingIsWritten) {
+    InstalledTree tree;
+    SceneState state;
+    ReadSettings(state, tree.program, "");
+    EXPECT_EQ(state.settingsDir, "");
+    EXPECT_FLOAT_EQ(state.backgroundBlue, 1.0f);
+    EXPECT_FALSE(WriteSettings(state));
+
+    // A user folder that cannot be made (a file stands in its way): the write fails silently.
+    writeFile(tree.root / "blocked", "");
+    ReadSettings(state, tree.program, tree.root / "blocked/niveau/");
+    EXPECT_TRUE(state.settingsDirPersonal);
+    EXPECT_FALSE(WriteSettings(state));
+}
+
+TEST(Settings, VersionComesFromTheRulePlacesThenFromTheInstalledDataFolder) {
+    InstalledTree tree;
+    SceneState state;
+    ReadVersion(state, tree.program);
+    EXPECT_EQ(state.versionText, "3.0.0");
+    writeFile(tree.data + "kelo.ini", "[optionen]\nversion=3.1\n");
+    ReadVersion(state, tree.program);
+    EXPECT_EQ(state.versionText, "3.1");
+    writeFile(tree.root / "usr/kelo.ini", "[optionen]\nversion=4.2\n"); // beside bin/
+    ReadVersion(state, tree.program);
+    EXPECT_EQ(state.versionText, "4.2");
+    writeFile(tree.root / "usr/kelo.ini", "[backgroundcolor]\nred=0.5\n");
+    SceneState fresh;
+    ReadVersion(fresh, tree.program);
+    EXPECT_EQ(fresh.versionText, "3.1")
+        << "a rule file without the key leaves it to the data folder";
+    writeFile(tree.root / "kelo.ini", "[optionen]\nversion=9\n");
+    std::filesystem::create_directories(tree.config + "niveau");
+    writeFile(tree.userFile, "[optionen]\nversion=9\n");
+    ReadVersion(fresh, tree.program);
+    EXPECT_EQ(fresh.versionText, "3.1") << "neither the main window's nor the user's file counts";
 }
 
 TEST(SettingsColour, MalformedComponentsFallBackEachOnItsOwn) {
