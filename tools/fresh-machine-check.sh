@@ -4,7 +4,10 @@
 # into it and runs, inside a chroot,
 #   ./test.sh                 it must pass and end with ctest's summary;
 #   ./run.sh without display  it must fail with the one-line message and no Qt trace;
-#   cpack -G DEB in build/    it must make niveau_<version>_amd64.deb, which apt-get installs;
+#   cpack -G DEB in build/    it must make niveau_<version>_amd64.deb.
+# The package then goes into a second copy of the bare root, which has none of the build's
+# packages, so that its dependencies alone must bring everything the program needs:
+#   apt-get install ./niveau_<version>_amd64.deb   it must install;
 #   niveau from PATH          without a display it must fail with the same one-line message;
 #   apt-get purge niveau      afterwards no file named after the program is left in /usr or /etc.
 # The bare root is cached as a tarball between runs, so only the first run downloads it.
@@ -62,53 +65,60 @@ key=$(printf '%s %s %s' "$mirror" "$suite" "$base_packages" | sha256sum | cut -c
 tarball="$cache_dir/$suite-minbase-$key.tar.gz"
 
 work=$(mktemp -d /var/tmp/niveau-fresh.XXXXXX)
-root="$work/root"
+root="$work/root"        # the build and the suite
+pkgroot="$work/pkgroot"  # only the package
 mounted=()
 cleanup() {
   local i
   for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
     umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}" 2>/dev/null || true
   done
-  if [ "${NIVEAU_CHECK_KEEP:-0}" = 1 ]; then say "root kept in $root"; else rm -rf "$work"; fi
+  if [ "${NIVEAU_CHECK_KEEP:-0}" = 1 ]; then say "roots kept in $work"; else rm -rf "$work"; fi
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 started=$(date +%s)
-mkdir -p "$root"
-if [ -f "$tarball" ]; then
-  say "unpacking the cached root $tarball"
-  tar -C "$root" -xzf "$tarball"
-else
+if [ ! -f "$tarball" ]; then
   say "building a minimal Debian $suite root from $mirror"
-  debootstrap --variant=minbase --include="$base_packages" "$suite" "$root" "$mirror" \
+  mkdir -p "$work/bootstrap"
+  debootstrap --variant=minbase --include="$base_packages" "$suite" "$work/bootstrap" "$mirror" \
     >"$work/debootstrap.log" 2>&1 || {
     tail -n 20 "$work/debootstrap.log"
     fail "debootstrap did not finish"
   }
-  rm -rf "$root"/var/cache/apt/archives/*.deb "$root"/var/lib/apt/lists/*
+  rm -rf "$work"/bootstrap/var/cache/apt/archives/*.deb "$work"/bootstrap/var/lib/apt/lists/*
   mkdir -p "$cache_dir"
-  tar -C "$root" -czf "$tarball.part" . && mv "$tarball.part" "$tarball"
+  tar -C "$work/bootstrap" -czf "$tarball.part" . && mv "$tarball.part" "$tarball"
+  rm -rf "$work/bootstrap"
 fi
-cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 
-for point in proc dev; do
-  case $point in
-  proc) mount -t proc proc "$root/proc" ;;
-  dev) mount --bind /dev "$root/dev" ;;
-  esac
-  mounted+=("$root/$point")
-done
+# A fresh copy of the bare root with proc and dev mounted and the machine's name resolution.
+fresh_root() {
+  local dir=$1 point
+  mkdir -p "$dir"
+  tar -C "$dir" -xzf "$tarball"
+  cp -L /etc/resolv.conf "$dir/etc/resolv.conf"
+  mount -t proc proc "$dir/proc"
+  mounted+=("$dir/proc")
+  mount --bind /dev "$dir/dev"
+  mounted+=("$dir/dev")
+}
+
+say "unpacking the cached root $tarball"
+fresh_root "$root"
 
 say "cloning $commit"
 git clone -q --no-local "$repo" "$root/src/niveau"
 git -C "$root/src/niveau" checkout -q --detach "$commit"
 
-in_root() {
-  chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
-    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    bash -c "cd /src/niveau && $1"
+# Runs a command line as root in a root folder, in a clean environment.
+chrooted() {
+  chroot "$1" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb DEBIAN_FRONTEND=noninteractive \
+    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin bash -c "$2"
 }
+in_root() { chrooted "$root" "cd /src/niveau && $1"; }
+in_pkgroot() { chrooted "$pkgroot" "cd / && $1"; }
 
 verdict=0
 say "running ./test.sh in the fresh root (log: $work/test.log while it runs)"
@@ -137,10 +147,10 @@ if [ "$verdict" -eq 0 ]; then
   fi
 fi
 
-# The Debian package: built from the suite's build folder, installed, started, removed.
+# The Debian package: built from the suite's build folder, then installed, started and removed in
+# a second bare root.
 version=$(sed -n 's/^project(niveau VERSION \([0-9.]*\).*/\1/p' "$root/src/niveau/CMakeLists.txt")
 deb="niveau_${version}_amd64.deb"
-apt_in_root() { in_root "DEBIAN_FRONTEND=noninteractive apt-get $1"; }
 
 if [ "$verdict" -eq 0 ]; then
   if in_root "cd build && cpack -G DEB" >"$work/cpack.log" 2>&1 &&
@@ -154,19 +164,21 @@ if [ "$verdict" -eq 0 ]; then
 fi
 
 if [ "$verdict" -eq 0 ]; then
-  if apt_in_root "install -y ./build/$deb" >"$work/apt-install.log" 2>&1 &&
-    [ "$(in_root 'command -v niveau')" = /usr/bin/niveau ]; then
-    say "apt-get install ./build/$deb: niveau is /usr/bin/niveau"
+  fresh_root "$pkgroot"
+  cp "$root/src/niveau/build/$deb" "$pkgroot/tmp/"
+  if in_pkgroot "apt-get update -qq && apt-get install -y -qq ./tmp/$deb" \
+    >"$work/apt-install.log" 2>&1 && [ "$(in_pkgroot 'command -v niveau')" = /usr/bin/niveau ]; then
+    say "apt-get install ./$deb on a second bare root: niveau is /usr/bin/niveau"
   else
     tail -n 25 "$work/apt-install.log"
-    say "apt-get install ./build/$deb FAILED"
+    say "apt-get install ./$deb on a second bare root FAILED"
     verdict=1
   fi
 fi
 
 if [ "$verdict" -eq 0 ]; then
   installed_status=0
-  in_root "cd / && niveau" >"$work/installed.out" 2>"$work/installed.err" || installed_status=$?
+  in_pkgroot "niveau" >"$work/installed.out" 2>"$work/installed.err" || installed_status=$?
   message=$(grep -v '^$' "$work/installed.err" || true)
   if [ "$installed_status" -ne 0 ] && [ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] &&
     printf '%s' "$message" | grep -q '^niveau: no display found'; then
@@ -181,13 +193,13 @@ fi
 
 if [ "$verdict" -eq 0 ]; then
   purge_status=0
-  apt_in_root "purge -y niveau" >"$work/apt-purge.log" 2>&1 || purge_status=$?
+  in_pkgroot "apt-get purge -y -qq niveau" >"$work/apt-purge.log" 2>&1 || purge_status=$?
   # Every installed file carries the program's name: the program, its data folder, the desktop
   # entry, icons and metainfo named by the id, dpkg's own lists.
-  left=$(in_root "find /usr /etc /var/lib/dpkg/info /root/.config -name '*niveau*' 2>/dev/null" ||
+  left=$(in_pkgroot "find /usr /etc /var/lib/dpkg/info /root/.config -name '*niveau*' 2>/dev/null" ||
     true)
   if [ "$purge_status" -eq 0 ] && [ -z "$left" ] &&
-    ! in_root "dpkg-query -W niveau" >/dev/null 2>&1; then
+    ! in_pkgroot "dpkg-query -W niveau" >/dev/null 2>&1; then
     say "apt-get purge niveau: nothing of it is left"
   else
     tail -n 25 "$work/apt-purge.log"
