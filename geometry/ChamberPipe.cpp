@@ -83,7 +83,7 @@ void drawWallSections(const SceneState& state, const ChamberHeights& h, float ho
 void drawInsulationSections(SceneState& state, const ChamberHeights& h, float holeRadius) {
     const float rOut = state.pipeOuterRadius, rIns = rOut + insulationThickness;
     const float yUpper = state.displayHeight;
-    state.darkTint = true;
+    const TintScope dark(state, Tint::Dark);
     drawCutFace(state, -rIns, h.bodyTop + 11, -rOut, yUpper + holeRadius, cutShade);
     drawCutFace(state, -rIns, yUpper - holeRadius, -rOut, holeRadius, cutShade);
     drawCutFace(state, -rIns, -holeRadius, -rOut, h.bodyBottom, cutShade);
@@ -92,14 +92,13 @@ void drawInsulationSections(SceneState& state, const ChamberHeights& h, float ho
     // The profiles take the colour the last section left current.
     drawOnBothSides([&] { drawJacketFootProfile(h.bottom + 30, rIns); });
     drawOnBothSides([&] { drawJacketTopProfile(h.bodyTop + 11, rIns); });
-    state.darkTint = false;
 }
 
 // The near-black jacket round the pipe with its slot for the rail and closed ends.
 void drawInsulationJacket(SceneState& state, const ChamberHeights& h, float holeRadius, bool full) {
     const float rOut = state.pipeOuterRadius, rIns = rOut + insulationThickness;
     const int n = segmentsFor(full);
-    state.darkTint = true;
+    const TintScope dark(state, Tint::Dark);
     if (isR760(state)) {
         // Reaches down over the bottom end fitting and closes above the top fitting.
         const float yLow = h.bodyBottom - 30.5f, yHigh = h.bodyTop + 15.5f;
@@ -112,7 +111,6 @@ void drawInsulationJacket(SceneState& state, const ChamberHeights& h, float hole
         drawRevolvedStrip(state, n, rIns, rOut, h.bodyBottom, h.bodyBottom);
         drawRevolvedStrip(state, n, rIns, rOut, h.bodyTop, h.bodyTop);
     }
-    state.darkTint = false;
 }
 
 // The upper spring hangs down from the top end, the lower one stands on the bottom end.

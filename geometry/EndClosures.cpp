@@ -86,14 +86,13 @@ void drawPipeFlange(const SceneState& state, bool full, float end, float inward)
 void drawGasket(SceneState& state, bool full, float end, float inward) {
     const float rIn = state.pipeInnerRadius, recess = state.pipeOuterRadius + 6;
     const auto y = [&](float h) { return end + inward * h; };
-    state.greenTint = true;
+    const TintScope green(state, Tint::Green);
     const Profile p(state, full);
     if (!full) p.cutFaces(y(13), y(11), recess, rIn, 0.5f);
     p.ring(y(11), recess, rIn);
     p.ring(y(13), recess, rIn);
     p.tube(recess, y(11), y(13));
     p.tube(rIn, y(11), y(13));
-    state.greenTint = false;
 }
 
 // Bolts on the bolt circle at the diagonals, listed as (x, z) signs; the cut-away view keeps
@@ -269,14 +268,13 @@ void DrawPlugGasket(SceneState& state, const PlacedPart& placement, bool full) {
     MatrixScope scope;
     applyPose(placement.pose);
     const float b = chamberHeights(state).bottom;
-    state.greenTint = true;
+    const TintScope green(state, Tint::Green);
     const Profile p(state, full);
     if (!full) p.cutFaces(b, b + 1, 8, 11, 0.5f);
     p.ring(b, 8, 11);
     p.ring(b + 1, 8, 11);
     p.tube(8, b, b + 1);
     p.tube(11, b, b + 1);
-    state.greenTint = false;
 }
 
 void DrawTopEndFitting(const SceneState& state, bool full) {
@@ -322,14 +320,13 @@ void DrawBottomEndFitting(const SceneState& state, bool full) {
 }
 
 void DrawBottomEndRing(SceneState& state, bool full) {
-    state.greenTint = true;
+    const TintScope green(state, Tint::Green);
     const Profile p(state, full);
     p.strip(16.6f, 20.4f, -1.5f, -1.5f);
     p.strip(20.4f, 20.4f, -1.5f, 0);
     p.strip(20.4f, 16.6f, 0, 0);
     p.strip(16.6f, 16.6f, 0, -1.5f);
     if (!full) p.cutFaces(-1.5f, 0, 16.6f, 20.4f, 0.5f);
-    state.greenTint = false;
 }
 
 void DrawBottomEndCap(const SceneState& state, bool full) {

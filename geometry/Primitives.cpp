@@ -73,11 +73,15 @@ void drawRevolvedStrip(const SceneState& state, int segments, float radiusA, flo
         float g = revolvedGrey(i);
         float h = g + 0.2f;
         if (state.darkTint) g /= 6, h /= 6;
-        if (state.greenTint) glColor3f(g, 1, g);
-        else glColor3f(g, g, g);
+        if (state.greenTint)
+            glColor3f(g, 1, g);
+        else
+            glColor3f(g, g, g);
         glVertex3f(radiusA * s, heightA, radiusA * c);
-        if (state.greenTint) glColor3f(h, 1, h);
-        else glColor3f(h, h, h);
+        if (state.greenTint)
+            glColor3f(h, 1, h);
+        else
+            glColor3f(h, h, h);
         glVertex3f(radiusB * s, heightB, radiusB * c);
     }
     glEnd();
@@ -139,5 +143,25 @@ void applyPose(const Pose& pose) {
     glRotatef(pose.rotZ, 0, 0, 1);
 }
 
-MatrixScope::MatrixScope() { glPushMatrix(); }
-MatrixScope::~MatrixScope() { glPopMatrix(); }
+MatrixScope::MatrixScope() {
+    glPushMatrix();
+}
+MatrixScope::~MatrixScope() {
+    glPopMatrix();
+}
+
+TintScope::TintScope(SceneState& state, Tint tint)
+    : flag(tint == Tint::Green ? state.greenTint : state.darkTint), previous(flag) {
+    flag = true;
+}
+TintScope::~TintScope() {
+    flag = previous;
+}
+
+BlendScope::BlendScope() {
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+BlendScope::~BlendScope() {
+    glDisable(GL_BLEND);
+}

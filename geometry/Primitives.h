@@ -51,3 +51,29 @@ class MatrixScope {
     MatrixScope(const MatrixScope&) = delete;
     MatrixScope& operator=(const MatrixScope&) = delete;
 };
+
+enum class Tint { Green, Dark };
+
+// Sets one tint flag of the state for its lifetime and gives it back its previous value on
+// every exit path, so that no tint outlives the gasket or insulation it belongs to.
+class TintScope {
+  public:
+    TintScope(SceneState& state, Tint tint);
+    ~TintScope();
+    TintScope(const TintScope&) = delete;
+    TintScope& operator=(const TintScope&) = delete;
+
+  private:
+    bool& flag;
+    bool previous;
+};
+
+// Blending with (source alpha, one minus source alpha) for its lifetime, around a translucent
+// element or a run of them; every exit path disables blending again.
+class BlendScope {
+  public:
+    BlendScope();
+    ~BlendScope();
+    BlendScope(const BlendScope&) = delete;
+    BlendScope& operator=(const BlendScope&) = delete;
+};

@@ -32,10 +32,9 @@ template <typename Draw> void inPlacement(const PlacedPart& part, Draw draw) {
     draw();
 }
 
-// A vertical wall from (x1, z1) to (x2, z2) over the rail's full height.
+// A vertical wall from (x1, z1) to (x2, z2) over the rail's full height, in the wall opacity;
+// the caller blends the run of walls it draws.
 void drawWallQuad(const RailFrame& f, float x1, float z1, float x2, float z2) {
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glBegin(GL_QUADS);
     glColor4f(0.7f, 0.7f, 0.7f, f.alpha);
     glVertex3f(x1, f.y0, z1);
@@ -46,7 +45,6 @@ void drawWallQuad(const RailFrame& f, float x1, float z1, float x2, float z2) {
     glColor4f(0.6f, 0.6f, 0.6f, f.alpha);
     glVertex3f(x1, f.y1, z1);
     glEnd();
-    glDisable(GL_BLEND);
 }
 
 struct Corner {
@@ -95,6 +93,7 @@ void drawBox(const RailFrame& f, float halfWidth, float z1, float z2, BoxPalette
 // The U-channel under the flap pins; its side walls end at the flaps' turning axis.
 void drawCarrier(const RailFrame& f) {
     const float R = f.R;
+    const BlendScope walls;
     drawWallQuad(f, -15, R + 14, -13, R + 14);
     drawWallQuad(f, -15, R + 7, -15, R + 14);
     drawWallQuad(f, -13, R + 9, -13, R + 14);
@@ -109,6 +108,7 @@ void drawCarrier(const RailFrame& f) {
 // stops one unit off the pipe wall.
 void drawBody(const RailFrame& f) {
     const float R = f.R;
+    const BlendScope walls;
     drawWallQuad(f, -17, R + 22, -13, R + 22);
     drawWallQuad(f, -17, R + 5, -17, R + 22);
     drawWallQuad(f, -13, R + 7, -13, R + 22);
@@ -185,10 +185,8 @@ void drawScrew(float x, float y, float z, float turn) {
 }
 
 void drawGlass(const RailFrame& f) {
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    const BlendScope translucent;
     drawBox(f, 14.5f, f.R + 18, f.R + 21, BoxPalette::Glass);
-    glDisable(GL_BLEND);
 }
 
 // The +X half of an end cap, cut in the plane x = 0: outer face at yOuter, inner at yInner.
@@ -321,10 +319,13 @@ void DrawRailCut(const SceneState& state, const RailPart& rail) {
     {
         MatrixScope scope;
         applyPose(rail.pose);
-        drawWallQuad(f, 13, R + 7, 13, R + 22);
-        drawWallQuad(f, 17, R + 7, 17, R + 22);
-        drawWallQuad(f, 17, R + 22, 13, R + 22);
-        drawWallQuad(f, 4, R + 7, 17, R + 7);
+        {
+            const BlendScope walls;
+            drawWallQuad(f, 13, R + 7, 13, R + 22);
+            drawWallQuad(f, 17, R + 7, 17, R + 22);
+            drawWallQuad(f, 17, R + 22, 13, R + 22);
+            drawWallQuad(f, 4, R + 7, 17, R + 7);
+        }
         drawCutEndCap(f, f.y0, f.y0 + 1);
         drawCutEndCap(f, f.y1, f.y1 - 1);
         drawCutRearStrip(f);

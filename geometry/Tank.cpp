@@ -84,8 +84,7 @@ void drawTankBolts(const SceneState& state, int bolts) {
 
 void drawTankLiquid(const SceneState& state, const TankBox& box) {
     const float level = state.level;
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    const BlendScope translucent;
     glBegin(GL_QUADS);
     glColor4f(0, 0, 1, 0.5f); // section of the liquid
     glVertex3f(0, level, box.zWall - wallThickness);
@@ -98,7 +97,6 @@ void drawTankLiquid(const SceneState& state, const TankBox& box) {
     glVertex3f(halfWidth - 1, level, box.zBack + 1);
     glVertex3f(halfWidth - 1, level, box.zWall - 1);
     glEnd();
-    glDisable(GL_BLEND);
 }
 
 } // namespace

@@ -128,3 +128,42 @@ TEST_F(Primitives, PlacedVariantsTranslateToTheirCentre) {
     expectAt(lastVertices()[12], 5, -1, 2);
     expectColour(lastVertices()[2], 1, 1, 0.5f);
 }
+
+TEST_F(Primitives, TintScopeRecoloursWhileItLastsAndGivesTheFlagBackOnEveryExit) {
+    const auto gasketFace = [&](bool stopEarly) {
+        const TintScope green(state, Tint::Green);
+        drawCutFace(state, 3, 20, 7, 10, 0.5f);
+        if (stopEarly) return;
+        const TintScope dark(state, Tint::Dark);
+        EXPECT_TRUE(state.greenTint && state.darkTint);
+    };
+    gasketFace(true);
+    expectColour(lastVertices()[0], 0.1f, 1, 0.1f);
+    EXPECT_FALSE(state.greenTint);
+    gasketFace(false);
+    EXPECT_FALSE(state.greenTint);
+    EXPECT_FALSE(state.darkTint);
+
+    // An inner scope on a flag already set leaves it set for the outer one.
+    const TintScope outer(state, Tint::Dark);
+    { const TintScope inner(state, Tint::Dark); }
+    EXPECT_TRUE(state.darkTint);
+}
+
+TEST_F(Primitives, BlendScopeBlendsWhatItEnclosesAndEndsBlendingOnAnEarlyReturn) {
+    const auto translucentRing = [&](bool stopEarly) {
+        const BlendScope translucent;
+        drawRing(state, 18, 0, 0, 1, 2, 3);
+        if (stopEarly) return;
+        drawRing(state, 18, 0, 0, 4, 2, 3);
+    };
+    translucentRing(true);
+    EXPECT_FALSE(gl().isEnabled(GL_BLEND));
+    drawRing(state, 18, 0, 0, 5, 2, 3);
+    const auto& drawn = gl().primitives;
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_TRUE(drawn[0].blend);
+    EXPECT_EQ(drawn[0].blendSrc, GLenum(GL_SRC_ALPHA));
+    EXPECT_EQ(drawn[0].blendDst, GLenum(GL_ONE_MINUS_SRC_ALPHA));
+    EXPECT_FALSE(drawn[1].blend);
+}
