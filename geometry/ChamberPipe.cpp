@@ -19,10 +19,6 @@ bool hasDishedCap(const SceneState& state) {
     return state.typeCode == "R-640" || state.typeCode == "R-520" || state.typeCode == "R-410";
 }
 
-int segmentsFor(bool full) {
-    return full ? 36 : 18;
-}
-
 constexpr float insulationThickness = 20;
 constexpr float insulationSlotHalfWidth = 17;
 constexpr float cutShade = 0.5f;
@@ -174,11 +170,10 @@ void drawBoltedEnds(SceneState& state, const std::array<PlacedPart, chamberEleme
 // One half of a wall section as a quad strip; side +1 draws the kept half x >= 0, -1 its mirror.
 void drawWallSectionHalf(float side, float dim, float slotHalfWidth, float holeRadius, float radius,
                          float yHole, float yFar) {
-    float grey = 0.2f;
+    float shade = 0.2f;
     const auto shadeNextColumn = [&](float growth) {
-        const float level = grey / dim;
-        glColor3f(level, level, level);
-        grey += growth;
+        grey(shade / dim);
+        shade += growth;
     };
     const auto column = [&](float x, float yNear, float z) {
         glVertex3f(side * x, yFar, z);

@@ -7,7 +7,6 @@
 #include <GL/gl.h>
 
 #include <array>
-#include <cmath>
 #include <initializer_list>
 #include <utility>
 
@@ -18,7 +17,7 @@ namespace {
 // base-coloured edge yA first for cut faces) and the segment count of the current view.
 class Profile {
   public:
-    Profile(const SceneState& state, bool full) : state(state), n(full ? 36 : 18) {}
+    Profile(const SceneState& state, bool full) : state(state), n(segmentsFor(full)) {}
 
     void tube(float radius, float heightA, float heightB) const {
         drawTube(state, n, 0, 0, heightA, heightB, radius);
@@ -39,7 +38,7 @@ class Profile {
     }
     // The wall of a bolt hole on the bolt circle, always drawn whole.
     void boltHole(float boltCircle, float radius, float heightA, float heightB) const {
-        const float k = boltCircle / std::sqrt(2.0f);
+        const float k = diagonalOffset(boltCircle);
         drawTube(state, 36, k, k, heightA, heightB, radius);
     }
 
@@ -47,16 +46,6 @@ class Profile {
     const SceneState& state;
     int n;
 };
-
-// Flange faces are drawn a quarter at a time, turning 90 degrees about Y in between: four
-// quarters for the whole view, the two on the +X side for the cut-away view.
-template <typename DrawQuarter> void forEachQuarter(bool full, DrawQuarter drawQuarter) {
-    MatrixScope scope;
-    for (int quarter = 0; quarter < (full ? 4 : 2); ++quarter) {
-        drawQuarter();
-        glRotatef(90, 0, 1, 0);
-    }
-}
 
 // Heights of a bolted flange set are measured from the chamber end towards the body: inward is
 // -1 at the top end and +1 at the bottom end, so the bottom set mirrors the top one.
@@ -75,7 +64,7 @@ void drawPipeFlange(const SceneState& state, bool full, float end, float inward)
     p.tube(f, y(18), y(10));
     p.tube(rOut + 6, y(10), y(13));
     p.ring(y(13), rIn, rOut + 6);
-    forEachQuarter(full, [&] {
+    forEachFlangeQuarter(full, [&] {
         DrawFlangeFaceQuarter(hole, k, f, rIn, y(18));
         DrawFlangeFaceQuarter(hole, k, f, rOut + 6, y(10));
         p.boltHole(k, hole, y(10), y(18));
@@ -99,7 +88,7 @@ void drawGasket(SceneState& state, bool full, float end, float inward) {
 // the first two, which lie on the +X side.
 using Corners = std::array<std::pair<float, float>, 4>;
 void drawBolts(const SceneState& state, bool full, float angle, float y, const Corners& corners) {
-    const float k = state.boltCircleRadius / std::sqrt(2.0f);
+    const float k = diagonalOffset(state.boltCircleRadius);
     for (int i = 0; i < (full ? 4 : 2); ++i)
         DrawBolt(state, angle, corners[i].first * k, y, corners[i].second * k);
 }
@@ -119,10 +108,6 @@ void sectionPrimitiveTwice(GLenum mode, std::initializer_list<std::pair<float, f
     sectionPrimitive(mode, points);
 }
 
-void grey(float g) {
-    glColor3f(g, g, g);
-}
-
 } // namespace
 
 void DrawDishedCap(const SceneState& state, bool full) {
@@ -140,10 +125,8 @@ void DrawDishedCap(const SceneState& state, bool full) {
         glEnd();
     };
     // Unlike the revolved primitives the cap is darkest at the front.
-    for (int i = 0; i < (full ? 36 : 18); ++i) {
-        const int a = i <= 17 ? i : 36 - i;
-        const int aNext = i <= 17 ? i + 1 : 35 - i;
-        const float g1 = a / 35.0f + 0.3f, g2 = aNext / 35.0f + 0.3f;
+    for (int i = 0; i < segmentsFor(full); ++i) {
+        const float g1 = backLitGrey(i), g2 = backLitGrey(i + 1);
         shell(i, rOut, yB, g1, g2);
         if (!full) shell(i, rIn, yB - 0.5f, g1, g2);
     }
@@ -190,7 +173,7 @@ void DrawCoverTop(const SceneState& state, const PlacedPart& placement, bool ful
     p.tube(spigot, t - 8, t - 11);
     p.tube(f, t - 8, t);
     p.ring(t - 11, spigot, 0);
-    forEachQuarter(full, [&] {
+    forEachFlangeQuarter(full, [&] {
         DrawFlangeFaceQuarter(hole, k, f, spigot, t - 8);
         DrawFlangeFaceQuarter(hole, k, f, 0, t);
         p.boltHole(k, hole, t, t - 8);
@@ -214,7 +197,7 @@ void DrawCoverBottom(const SceneState& state, const PlacedPart& placement, bool 
     p.tube(spigot, b + 8, b + 11);
     p.tube(f, b + 8, b);
     p.tube(8, b + 11, b + 1);
-    forEachQuarter(full, [&] {
+    forEachFlangeQuarter(full, [&] {
         DrawFlangeFaceQuarter(hole, k, f, spigot, b + 8);
         DrawFlangeFaceQuarter(hole, k, f, 11, b);
         p.boltHole(k, hole, b, b + 8);

@@ -24,10 +24,9 @@ void drawDomeStrip(int i, float radius, float baseY, float direction) {
     for (int j = 0; j <= 9; ++j) {
         const SpherePoint p = SphereTable[i][j];
         const SpherePoint q = SphereTable[i + 1][j];
-        const float gp = revolvedGrey(i), gq = revolvedGrey(i + 1);
-        glColor3f(gp, gp, gp);
+        grey(revolvedGrey(i));
         glVertex3f(radius * p.x, baseY + direction * radius * p.z / 2, radius * p.y);
-        glColor3f(gq, gq, gq);
+        grey(revolvedGrey(i + 1));
         glVertex3f(radius * q.x, baseY + direction * radius * q.z / 2, radius * q.y);
     }
     glEnd();
@@ -38,8 +37,7 @@ void drawWall(int lastIndex, float radius, float top, float bottom) {
     glBegin(GL_QUAD_STRIP);
     for (int i = 0; i <= lastIndex; ++i) {
         const auto [s, c] = CircleTable[i];
-        const float g = revolvedGrey(i) + 0.1f;
-        glColor3f(g, g, g);
+        grey(revolvedGrey(i) + 0.1f);
         glVertex3f(radius * s, top, radius * c);
         glVertex3f(radius * s, bottom, radius * c);
     }

@@ -37,9 +37,43 @@ const std::array<std::array<SpherePoint, 37>, 37> sphereTableData = buildSphereT
 const std::array<SinCos, 37>& CircleTable = circleTableData;
 const std::array<std::array<SpherePoint, 37>, 37>& SphereTable = sphereTableData;
 
+int stepsFromFront(int i) {
+    return i <= 17 ? i : 36 - i;
+}
+
 float revolvedGrey(int i) {
-    const int k = i <= 17 ? i : 36 - i;
-    return 1.0f - (k / 35.0f + 0.3f);
+    return 1.0f - backLitGrey(i);
+}
+
+float backLitGrey(int i) {
+    return stepsFromFront(i) / 35.0f + 0.3f;
+}
+
+void grey(float level) {
+    glColor3f(level, level, level);
+}
+
+float diagonalOffset(float radius) {
+    return radius / std::sqrt(2.0f);
+}
+
+void drawGlandDome(float base, float direction) {
+    for (int i = 0; i < 36; ++i) {
+        glBegin(GL_QUAD_STRIP);
+        for (int j = 0; j <= 9; ++j) {
+            for (const SpherePoint& p : {SphereTable[i][j], SphereTable[i + 1][j]})
+                glVertex3f(8 * p.x, base + direction * 8 * p.z / 2, 8 * p.y);
+        }
+        glEnd();
+    }
+}
+
+void forEachFlangeQuarter(bool full, const std::function<void()>& drawQuarter) {
+    MatrixScope scope;
+    for (int quarter = 0; quarter < (full ? 4 : 2); ++quarter) {
+        drawQuarter();
+        glRotatef(90, 0, 1, 0);
+    }
 }
 
 void drawCutFace(const SceneState& state, float zA, float yB, float zB, float yA, float shade) {
@@ -76,12 +110,12 @@ void drawRevolvedStrip(const SceneState& state, int segments, float radiusA, flo
         if (state.greenTint)
             glColor3f(g, 1, g);
         else
-            glColor3f(g, g, g);
+            grey(g);
         glVertex3f(radiusA * s, heightA, radiusA * c);
         if (state.greenTint)
             glColor3f(h, 1, h);
         else
-            glColor3f(h, h, h);
+            grey(h);
         glVertex3f(radiusB * s, heightB, radiusB * c);
     }
     glEnd();
@@ -109,8 +143,7 @@ void drawHexStrip(bool full, float radiusA, float radiusB, float heightA, float 
         const auto [s, c] = CircleTable[6 * i];
         const bool odd = i % 2 == 1;
         if (palette == HexPalette::Grey) {
-            const float g = odd ? 0.6f : 0.4f;
-            glColor3f(g, g, g);
+            grey(odd ? 0.6f : 0.4f);
         } else if (odd) {
             glColor3f(1, 1, 0.5f);
         } else {

@@ -6,6 +6,7 @@
 #include "scene/SceneState.h"
 
 #include <array>
+#include <functional>
 
 struct SinCos {
     float s, c;
@@ -23,8 +24,33 @@ extern const std::array<std::array<SpherePoint, 37>, 37>& SphereTable;
 
 enum class HexPalette { Grey, Brass };
 
+// Segments of a round element: 36 for the whole circle, 18 for the half x >= 0 that a cut-away
+// view keeps.
+constexpr int segmentsFor(bool full) {
+    return full ? 36 : 18;
+}
+
+// Steps of 10 degrees between angle index i and the front (index 0), either way round: 0..18.
+int stepsFromFront(int i);
 // Grey level of a revolved surface at angle index i: 0.7 at the front, darkest at the back.
 float revolvedGrey(int i);
+// The reverse shading, darkest at the front: 0.3 there, rising towards the back.
+float backLitGrey(int i);
+
+// Sets the current colour to the grey of this level.
+void grey(float level);
+
+// X and Z of the point at 45 degrees on a circle of this radius: where a bolt or a bolt hole
+// sits on the bolt circle.
+float diagonalOffset(float radius);
+
+// The dome of a cable gland, radius 8 and height 4, on a nut face at height base, bulging up
+// (direction 1) or down (-1); always complete, in the current colour.
+void drawGlandDome(float base, float direction);
+
+// A flange face is drawn a quarter at a time, turning 90 degrees about Y after each: four
+// quarters for the whole view, the two on the +X side for the cut-away view.
+void forEachFlangeQuarter(bool full, const std::function<void()>& drawQuarter);
 
 void drawCutFace(const SceneState& state, float zA, float yB, float zB, float yA, float shade);
 void drawRevolvedStrip(const SceneState& state, int segments, float radiusA, float radiusB,

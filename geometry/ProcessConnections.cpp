@@ -6,18 +6,6 @@
 
 #include <cmath>
 
-namespace {
-
-int segmentsFor(bool full) {
-    return full ? 36 : 18;
-}
-
-void grey(float level) {
-    glColor3f(level, level, level);
-}
-
-} // namespace
-
 void DrawUpperNozzle(const SceneState& state, const PlacedPart& placement, bool full) {
     MatrixScope scope;
     applyPose(placement.pose);
@@ -69,14 +57,12 @@ void DrawNozzleWall(int segments, float radius, float chamberRadius, float yEnd)
     };
     glBegin(GL_QUADS);
     for (int i = 0; i < segments; ++i) {
-        const int k = i <= 17 ? i : 36 - i;
-        const int kNext = i <= 17 ? i + 1 : 35 - i;
         const float x0 = radius * CircleTable[i].s, z0 = radius * CircleTable[i].c;
         const float x1 = radius * CircleTable[i + 1].s, z1 = radius * CircleTable[i + 1].c;
-        grey(0.7f - k / 35.0f);
+        grey(0.7f - stepsFromFront(i) / 35.0f);
         glVertex3f(x0, yEnd, z0);
         glVertex3f(x0, onChamber(x0), z0);
-        grey(0.7f - kNext / 35.0f);
+        grey(0.7f - stepsFromFront(i + 1) / 35.0f);
         glVertex3f(x1, onChamber(x1), z1);
         glVertex3f(x1, yEnd, z1);
     }
@@ -113,20 +99,18 @@ void DrawConnectionFlange(const SceneState& state, ProcessConnection record, boo
     drawRing(state, n, 0, 0, 0, face, nozzleRadius);
 
     // One quarter per bolt hole; the hole walls are always drawn whole.
-    const float holeCentre = boltCircle / std::sqrt(2.0f);
-    MatrixScope scope;
-    for (int quarter = 0; quarter < (full ? 4 : 2); ++quarter) {
+    const float holeCentre = diagonalOffset(boltCircle);
+    forEachFlangeQuarter(full, [&] {
         DrawFlangeFaceQuarter(hole, boltCircle, rim, face, faceHeight);
         DrawFlangeFaceQuarter(hole, boltCircle, rim, nozzleRadius, thickness);
         drawTube(state, 36, holeCentre, holeCentre, thickness, faceHeight, hole);
-        glRotatef(90, 0, 1, 0);
-    }
+    });
 }
 
 void DrawFlangeFaceQuarter(float holeRadius, float boltCircleRadius, float outerRadius,
                            float innerRadius, float y) {
     const float a = holeRadius, c = outerRadius, d = innerRadius;
-    const float hc = boltCircleRadius / std::sqrt(2.0f); // hole centre at (hc, hc)
+    const float hc = diagonalOffset(boltCircleRadius); // hole centre at (hc, hc)
     const float step = (c - d) / 9;
     constexpr float light = 0.6f, dark = 0.4f;
     glBegin(GL_QUADS);

@@ -21,10 +21,6 @@ RailFrame frameOf(const SceneState& state) {
             10.0f * (state.flapStartIndex + state.flapCount), state.railAluminium ? 1.0f : 0.4f};
 }
 
-void grey(float g) {
-    glColor3f(g, g, g);
-}
-
 // Draws inside a sub-part's own placement.
 template <typename Draw> void inPlacement(const PlacedPart& part, Draw draw) {
     MatrixScope scope;

@@ -4,23 +4,6 @@
 
 #include <GL/gl.h>
 
-namespace {
-
-// The cable gland's dome under the nut, always complete, closing at its lowest point.
-void drawGlandDome(float nutBottom) {
-    glColor3f(0.8f, 0.8f, 0.3f);
-    for (int i = 0; i < 36; ++i) {
-        glBegin(GL_QUAD_STRIP);
-        for (int j = 0; j <= 9; ++j) {
-            for (const SpherePoint& p : {SphereTable[i][j], SphereTable[i + 1][j]})
-                glVertex3f(8 * p.x, nutBottom - 8 * p.z / 2, 8 * p.y);
-        }
-        glEnd();
-    }
-}
-
-} // namespace
-
 void DrawUpperSwitch(const SceneState& state, SwitchPart& part, bool whole) {
     part.switchPoint = state.displayHeight - 70;
     DrawSwitch(state, part, whole, part.switchPoint);
@@ -45,7 +28,8 @@ void DrawSwitch(const SceneState& state, const SwitchPart& part, bool whole, flo
     drawHexCap(whole, 0, 0, s - 50, 10, HexPalette::Brass); // nut
     drawHexCap(whole, 0, 0, s - 63, 10, HexPalette::Brass);
     drawHexSide(whole, 0, 0, s - 50, s - 63, 10, HexPalette::Brass);
-    drawGlandDome(s - 63);
+    glColor3f(0.8f, 0.8f, 0.3f); // the gland under the nut
+    drawGlandDome(s - 63, -1);
 }
 
 bool IsUpperSwitchTripped(const SceneState& state) {

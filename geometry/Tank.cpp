@@ -5,8 +5,6 @@
 
 #include <GL/gl.h>
 
-#include <cmath>
-
 namespace {
 
 constexpr float halfWidth = 100;
@@ -23,8 +21,8 @@ TankBox tankBox(const SceneState& state) {
     return {state.displayHeight + 30, zWall, zWall - 100};
 }
 
-void greyVertex(float grey, float x, float y, float z) {
-    glColor3f(grey, grey, grey);
+void greyVertex(float level, float x, float y, float z) {
+    grey(level);
     glVertex3f(x, y, z);
 }
 
@@ -66,7 +64,7 @@ void drawFrontWallHalf(const SceneState& state, float top) {
 // The nozzle bolts on their 45 degree diagonals, each a shank with end discs and two nuts.
 void drawTankBolts(const SceneState& state, int bolts) {
     const ProcessConnection& con = state.connection;
-    const float c = (con.boltCircleDiameter / 2) / std::sqrt(2.0f);
+    const float c = diagonalOffset(con.boltCircleDiameter / 2);
     const float b = con.boltHoleDiameter / 2 - 1;
     const float length = b * 4 / 3 + con.flangeThickness;
     const float thickness = con.flangeThickness;
@@ -178,7 +176,7 @@ void DrawTankNozzle(const SceneState& state, const TankPart& tank, bool whole) {
     // The frame's origin is the centre of the chamber's connection flange face.
     const float outer = state.connection.outerDiameter / 2;
     const float inner = state.connection.innerDiameter / 2;
-    const int n = whole ? 36 : 18;
+    const int n = segmentsFor(whole);
 
     MatrixScope scope;
     if (!whole) {

@@ -4,30 +4,13 @@
 
 #include <GL/gl.h>
 
-namespace {
-
-// The cable gland's dome on the nut, pointing up; always complete.
-void drawGlandDome(float nutTop) {
-    glColor3f(0.7f, 0.7f, 0.4f);
-    for (int i = 0; i < 36; ++i) {
-        glBegin(GL_QUAD_STRIP);
-        for (int j = 0; j <= 9; ++j) {
-            for (const SpherePoint& p : {SphereTable[i][j], SphereTable[i + 1][j]})
-                glVertex3f(8 * p.x, nutTop + 8 * p.z / 2, 8 * p.y);
-        }
-        glEnd();
-    }
-}
-
-} // namespace
-
 void DrawTransmitter(const SceneState& state, const PlacedPart& part, bool whole) {
     MatrixScope scope;
     applyPose(part.pose);
     // Beside the process connection, on the -Z side of the chamber, axis vertical.
     glTranslatef(state.connection.outerDiameter / 2 + 8, 0, -(state.pipeOuterRadius + 10));
 
-    const int n = whole ? 36 : 18;
+    const int n = segmentsFor(whole);
     const float h = state.displayHeight;
     drawTube(state, n, 0, 0, -60, h - 50, 7); // sensor tube
     drawRing(state, n, 0, 0, -60, 0, 7);
@@ -40,5 +23,6 @@ void DrawTransmitter(const SceneState& state, const PlacedPart& part, bool whole
     drawHexCap(whole, 0, 0, h + 50, 10, HexPalette::Brass); // nut
     drawHexCap(whole, 0, 0, h + 63, 10, HexPalette::Brass);
     drawHexSide(whole, 0, 0, h + 50, h + 63, 10, HexPalette::Brass);
-    drawGlandDome(h + 63);
+    glColor3f(0.7f, 0.7f, 0.4f); // the gland on the nut
+    drawGlandDome(h + 63, 1);
 }

@@ -1,5 +1,7 @@
 #include "overlay/gl/Readouts.h"
 
+#include "geometry/Primitives.h"
+
 #include <GL/gl.h>
 
 #include <cmath>
@@ -22,10 +24,6 @@ std::int64_t roundHalfEven(double value) {
 
 double levelRatio(const SceneState& state) {
     return double(state.level) / double(state.displayHeight);
-}
-
-void grey(float shade) {
-    glColor3f(shade, shade, shade);
 }
 
 // A quad whose first two corners carry one colour and the last two another.
