@@ -5,10 +5,9 @@
 #include "app/GLView.h"
 #include "app/frame/Demo.h"
 #include "app/frame/FrameRender.h"
+#include "app/frame/StartScene.h"
 #include "app/frame/ViewReadout.h"
 #include "config/ini/Settings.h"
-#include "geometry/Tank.h"
-#include "scene/Assembly.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -84,15 +83,9 @@ TfrmCube::TfrmCube(SceneState& state, const std::string& programFolder, QWidget*
 // The steps of window creation that do not need the GL context; the view enables depth testing
 // when its context exists.
 void TfrmCube::FormCreate() {
-    state.frameCount = 0;
-    BuildAssembly(state);
-    ConstructTank(state.tank);
+    BuildStartScene(state);
     ReadSettings(state, programFolder);
-
     applyBackgroundColour();
-
-    state.scaleVisible = state.switch1Visible = state.switch2Visible = true;
-    state.transmitterVisible = true;
     for (const char* name : {"Label2", "Label4", "Label5"}) callouts.at(name)->setActive(true);
     showRunningPictures();
 }

@@ -2,9 +2,8 @@
 #include "RecordingGL.h"
 #include "app/frame/FrameRender.h"
 #include "app/frame/PaintLoop.h"
+#include "app/frame/StartScene.h"
 #include "app/frame/ViewReadout.h"
-#include "geometry/Tank.h"
-#include "scene/Assembly.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +13,7 @@ namespace {
 SceneState startState() {
     SceneState s;
     InitialiseSceneState(s);
-    BuildAssembly(s);
-    ConstructTank(s.tank);
+    BuildStartScene(s);
     return s;
 }
 } // namespace
