@@ -7,6 +7,7 @@
 #include "app/frame/FrameRender.h"
 #include "app/frame/StartScene.h"
 #include "app/frame/ViewReadout.h"
+#include "config/Language.h"
 #include "config/ini/Settings.h"
 
 #include <QCloseEvent>
@@ -116,8 +117,10 @@ void TfrmCube::FormResize(int clientWidth, int clientHeight) {
 
 void TfrmCube::showEvent(QShowEvent* event) {
     TGradientForm::showEvent(event);
-    if (state.languageCode == "gb") ApplyEnglishCaptions();
-    if (state.languageCode == "d") ApplyGermanCaptions();
+    if (isGerman(state.languageCode))
+        ApplyGermanCaptions();
+    else
+        ApplyEnglishCaptions();
     // Both demos run from the start, so the first redraw request starts the animation.
     QTimer::singleShot(0, this, [this] { FormPaint(); });
 }

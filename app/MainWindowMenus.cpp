@@ -2,6 +2,7 @@
 #include "app/FpsWindow.h"
 #include "app/MainWindow.h"
 #include "app/ShowInFront.h"
+#include "config/Language.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -227,7 +228,7 @@ void TfrmCube::Hilfe2Click() {
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
         return;
     }
-    const bool german = state.languageCode == "d";
+    const bool german = isGerman(state.languageCode);
     QMessageBox::information(this, german ? "Hilfe" : "Help",
                              german ? "Die Hilfedatei MONTAGE.HLP wurde nicht gefunden:\n" + path
                                     : "The help file MONTAGE.HLP was not found:\n" + path);

@@ -1,5 +1,7 @@
 #include "dialogs/Color.h"
 
+#include "config/Language.h"
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -120,8 +122,7 @@ void TColor_dlg::FormShow() {
 }
 
 void TColor_dlg::applyLanguage() {
-    if (state.languageCode == "d") setTexts(germanTexts);
-    if (state.languageCode == "gb") setTexts(englishTexts);
+    setTexts(isGerman(state.languageCode) ? germanTexts : englishTexts);
 }
 
 void TColor_dlg::setTexts(const DialogTexts& texts) {

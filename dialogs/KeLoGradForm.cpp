@@ -1,5 +1,6 @@
 #include "dialogs/KeLoGradForm.h"
 
+#include "config/Language.h"
 #include "dialogs/CaptionBar.h"
 
 #include <QAction>
@@ -100,7 +101,7 @@ void TGradientForm::createSystemMenu() {
 }
 
 void TGradientForm::updateSystemMenu() {
-    const bool german = languageCode == "d";
+    const bool german = isGerman(languageCode);
     const auto actions = SystemMenu->actions();
     for (QAction* action : actions) {
         if (action->isSeparator()) continue;

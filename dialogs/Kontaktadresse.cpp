@@ -1,5 +1,7 @@
 #include "dialogs/Kontaktadresse.h"
 
+#include "config/Language.h"
+
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QLabel>
@@ -88,8 +90,7 @@ TKontaktadresseForm::TKontaktadresseForm(const SceneState& state, QWidget* paren
 }
 
 void TKontaktadresseForm::setHeading() {
-    if (state.languageCode == "gb") Heading->setText("Contact Address");
-    if (state.languageCode == "d") Heading->setText("Kontakt Adresse");
+    Heading->setText(isGerman(state.languageCode) ? "Kontakt Adresse" : "Contact Address");
 }
 
 void TKontaktadresseForm::showEvent(QShowEvent* event) {

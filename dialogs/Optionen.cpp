@@ -1,5 +1,6 @@
 #include "dialogs/Optionen.h"
 
+#include "config/Language.h"
 #include "dialogs/MIDI.h"
 #include "dialogs/Standard.h"
 #include "dialogs/TypePicture.h"
@@ -175,7 +176,7 @@ void TOptionenForm::FormCreate() {
     for (const FloatSpec& floatRow : standardFloatCatalogue)
         Standard_Frame->ComboBox2->addItem(text(floatRow.name));
     // The language of the colour names is fixed here; English unless the interface is German.
-    const bool german = state.languageCode == "d";
+    const bool german = isGerman(state.languageCode);
     for (const FlapColour& colour : colourTable) {
         const QString name = text(german ? colour.germanName : colour.englishName);
         ComboBox1->addItem(name);
