@@ -76,7 +76,8 @@ void forEachFlangeQuarter(bool full, const std::function<void()>& drawQuarter) {
     }
 }
 
-void drawCutFace(const SceneState& state, float zA, float yB, float zB, float yA, float shade) {
+void drawCutFace(const SceneState& state, const CutFace& face) {
+    const auto [yA, yB, zA, zB, shade] = face;
     const float e = shade - 0.4f;
     float base[3], shaded[3];
     if (state.greenTint) {
@@ -121,18 +122,16 @@ void drawRevolvedStrip(const SceneState& state, int segments, float radiusA, flo
     glEnd();
 }
 
-void drawRing(const SceneState& state, int segments, float centreX, float centreZ, float height,
-              float radiusA, float radiusB) {
+void drawRing(const SceneState& state, int segments, const Ring& ring) {
     MatrixScope scope;
-    glTranslatef(centreX, 0, centreZ);
-    drawRevolvedStrip(state, segments, radiusA, radiusB, height, height);
+    glTranslatef(ring.centreX, 0, ring.centreZ);
+    drawRevolvedStrip(state, segments, ring.radiusA, ring.radiusB, ring.height, ring.height);
 }
 
-void drawTube(const SceneState& state, int segments, float centreX, float centreZ, float heightA,
-              float heightB, float radius) {
+void drawTube(const SceneState& state, int segments, const Tube& tube) {
     MatrixScope scope;
-    glTranslatef(centreX, 0, centreZ);
-    drawRevolvedStrip(state, segments, radius, radius, heightA, heightB);
+    glTranslatef(tube.centreX, 0, tube.centreZ);
+    drawRevolvedStrip(state, segments, tube.radius, tube.radius, tube.heightA, tube.heightB);
 }
 
 void drawHexStrip(bool full, float radiusA, float radiusB, float heightA, float heightB,
@@ -155,18 +154,16 @@ void drawHexStrip(bool full, float radiusA, float radiusB, float heightA, float 
     glEnd();
 }
 
-void drawHexCap(bool full, float centreX, float centreZ, float height, float radius,
-                HexPalette palette) {
+void drawHexCap(bool full, const HexCap& cap, HexPalette palette) {
     MatrixScope scope;
-    glTranslatef(centreX, 0, centreZ);
-    drawHexStrip(full, 0, radius, height, height, palette);
+    glTranslatef(cap.centreX, 0, cap.centreZ);
+    drawHexStrip(full, 0, cap.radius, cap.height, cap.height, palette);
 }
 
-void drawHexSide(bool full, float centreX, float centreZ, float heightA, float heightB,
-                 float radius, HexPalette palette) {
+void drawHexSide(bool full, const HexSide& side, HexPalette palette) {
     MatrixScope scope;
-    glTranslatef(centreX, 0, centreZ);
-    drawHexStrip(full, radius, radius, heightA, heightB, palette);
+    glTranslatef(side.centreX, 0, side.centreZ);
+    drawHexStrip(full, side.radius, side.radius, side.heightA, side.heightB, palette);
 }
 
 void applyPose(const Pose& pose) {

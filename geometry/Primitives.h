@@ -52,19 +52,51 @@ void drawGlandDome(float base, float direction);
 // quarters for the whole view, the two on the +X side for the cut-away view.
 void forEachFlangeQuarter(bool full, const std::function<void()>& drawQuarter);
 
-void drawCutFace(const SceneState& state, float zA, float yB, float zB, float yA, float shade);
+// A section face in the plane x = 0 over the heights yA..yB and the depths zA..zB: the edge at
+// yA in the section colour (red, or the tint's), the edge at yB darkened by shade - 0.4.
+struct CutFace {
+    float yA, yB;
+    float zA, zB;
+    float shade;
+};
+void drawCutFace(const SceneState& state, const CutFace& face);
+
+// The surface swept round the Y axis by the line from (radiusA, heightA) to (radiusB, heightB),
+// over the first `segments` steps of 10 degrees from +Z.
 void drawRevolvedStrip(const SceneState& state, int segments, float radiusA, float radiusB,
                        float heightA, float heightB);
-void drawRing(const SceneState& state, int segments, float centreX, float centreZ, float height,
-              float radiusA, float radiusB);
-void drawTube(const SceneState& state, int segments, float centreX, float centreZ, float heightA,
-              float heightB, float radius);
+
+// The revolved solids round a vertical axis through (centreX, centreZ), the local Y axis unless
+// a centre is given: a flat ring (a disc when one radius is 0) and a cylinder wall.
+struct Ring {
+    float centreX = 0, centreZ = 0;
+    float height;
+    float radiusA, radiusB;
+};
+struct Tube {
+    float centreX = 0, centreZ = 0;
+    float heightA, heightB;
+    float radius;
+};
+void drawRing(const SceneState& state, int segments, const Ring& ring);
+void drawTube(const SceneState& state, int segments, const Tube& tube);
+
+// Hexagons by their corner radius, a corner at +Z; `full` draws six faces, otherwise the three
+// of the half x >= 0. A strip between two hexagons, a flat cap, and the side faces.
 void drawHexStrip(bool full, float radiusA, float radiusB, float heightA, float heightB,
                   HexPalette palette);
-void drawHexCap(bool full, float centreX, float centreZ, float height, float radius,
-                HexPalette palette);
-void drawHexSide(bool full, float centreX, float centreZ, float heightA, float heightB,
-                 float radius, HexPalette palette);
+struct HexCap {
+    float centreX = 0, centreZ = 0;
+    float height;
+    float radius;
+};
+struct HexSide {
+    float centreX = 0, centreZ = 0;
+    float heightA, heightB;
+    float radius;
+};
+void drawHexCap(bool full, const HexCap& cap, HexPalette palette);
+void drawHexSide(bool full, const HexSide& side, HexPalette palette);
 
 // Translate by the pose's position, then rotate about X, Y and Z.
 void applyPose(const Pose& pose);

@@ -42,12 +42,12 @@ void DrawNozzle(const SceneState& state, bool full) {
     const float rIn = state.pipeInnerRadius, rOut = state.pipeOuterRadius;
 
     if (!full) {
-        drawCutFace(state, outer, rIn, inner, length, 0.5f);
-        drawCutFace(state, -outer, rIn, -inner, length, 0.5f);
+        drawCutFace(state, {.yA = length, .yB = rIn, .zA = outer, .zB = inner, .shade = 0.5f});
+        drawCutFace(state, {.yA = length, .yB = rIn, .zA = -outer, .zB = -inner, .shade = 0.5f});
     }
     DrawNozzleWall(n, outer, rOut, length);
     DrawNozzleWall(n, inner, rIn, length);
-    drawRing(state, n, 0, 0, length, inner, outer);
+    drawRing(state, n, {.height = length, .radiusA = inner, .radiusB = outer});
 }
 
 void DrawNozzleWall(int segments, float radius, float chamberRadius, float yEnd) {
@@ -88,29 +88,58 @@ void DrawConnectionFlange(const SceneState& state, ProcessConnection record, boo
 
     // Sealing face at y = 0, raised face up to faceHeight, plate up to thickness.
     if (!full) {
-        drawCutFace(state, rim, faceHeight, nozzleRadius, thickness, 0.5f);
-        drawCutFace(state, face, 0, nozzleRadius, faceHeight, 0.6f);
-        drawCutFace(state, -rim, faceHeight, -nozzleRadius, thickness, 0.5f);
-        drawCutFace(state, -face, 0, -nozzleRadius, faceHeight, 0.6f);
+        drawCutFace(
+            state,
+            {.yA = thickness, .yB = faceHeight, .zA = rim, .zB = nozzleRadius, .shade = 0.5f});
+        drawCutFace(state,
+                    {.yA = faceHeight, .yB = 0, .zA = face, .zB = nozzleRadius, .shade = 0.6f});
+        drawCutFace(
+            state,
+            {.yA = thickness, .yB = faceHeight, .zA = -rim, .zB = -nozzleRadius, .shade = 0.5f});
+        drawCutFace(state,
+                    {.yA = faceHeight, .yB = 0, .zA = -face, .zB = -nozzleRadius, .shade = 0.6f});
     }
-    drawTube(state, n, 0, 0, thickness, faceHeight, rim);
-    drawTube(state, n, 0, 0, 0, faceHeight, face);
-    drawTube(state, n, 0, 0, 0, thickness, nozzleRadius);
-    drawRing(state, n, 0, 0, 0, face, nozzleRadius);
+    drawTube(state, n, {.heightA = thickness, .heightB = faceHeight, .radius = rim});
+    drawTube(state, n, {.heightA = 0, .heightB = faceHeight, .radius = face});
+    drawTube(state, n, {.heightA = 0, .heightB = thickness, .radius = nozzleRadius});
+    drawRing(state, n, {.height = 0, .radiusA = face, .radiusB = nozzleRadius});
 
-    // One quarter per bolt hole; the hole walls are always drawn whole.
-    const float holeCentre = diagonalOffset(boltCircle);
+    drawFlangeFaces(state, full,
+                    {.holeRadius = hole,
+                     .boltCircleRadius = boltCircle,
+                     .outerRadius = rim,
+                     .firstInnerRadius = face,
+                     .firstY = faceHeight,
+                     .secondInnerRadius = nozzleRadius,
+                     .secondY = thickness});
+}
+
+void drawFlangeFaces(const SceneState& state, bool full, const FlangeFaces& faces) {
+    const float holeCentre = diagonalOffset(faces.boltCircleRadius);
     forEachFlangeQuarter(full, [&] {
-        DrawFlangeFaceQuarter(hole, boltCircle, rim, face, faceHeight);
-        DrawFlangeFaceQuarter(hole, boltCircle, rim, nozzleRadius, thickness);
-        drawTube(state, 36, holeCentre, holeCentre, thickness, faceHeight, hole);
+        DrawFlangeFaceQuarter({.holeRadius = faces.holeRadius,
+                               .boltCircleRadius = faces.boltCircleRadius,
+                               .outerRadius = faces.outerRadius,
+                               .innerRadius = faces.firstInnerRadius,
+                               .y = faces.firstY});
+        DrawFlangeFaceQuarter({.holeRadius = faces.holeRadius,
+                               .boltCircleRadius = faces.boltCircleRadius,
+                               .outerRadius = faces.outerRadius,
+                               .innerRadius = faces.secondInnerRadius,
+                               .y = faces.secondY});
+        drawTube(state, 36,
+                 {.centreX = holeCentre,
+                  .centreZ = holeCentre,
+                  .heightA = faces.secondY,
+                  .heightB = faces.firstY,
+                  .radius = faces.holeRadius});
     });
 }
 
-void DrawFlangeFaceQuarter(float holeRadius, float boltCircleRadius, float outerRadius,
-                           float innerRadius, float y) {
-    const float a = holeRadius, c = outerRadius, d = innerRadius;
-    const float hc = diagonalOffset(boltCircleRadius); // hole centre at (hc, hc)
+void DrawFlangeFaceQuarter(const FlangeFaceQuarter& quarter) {
+    const float a = quarter.holeRadius, c = quarter.outerRadius, d = quarter.innerRadius;
+    const float y = quarter.y;
+    const float hc = diagonalOffset(quarter.boltCircleRadius); // hole centre at (hc, hc)
     const float step = (c - d) / 9;
     constexpr float light = 0.6f, dark = 0.4f;
     glBegin(GL_QUADS);

@@ -20,14 +20,14 @@ void DrawSwitch(const SceneState& state, const SwitchPart& part, bool whole, flo
     // On the -Z side of the chamber, 10 clear of its outer wall, axis vertical.
     glTranslatef(0, 0, -(state.pipeOuterRadius + 10));
 
-    drawTube(state, 36, 0, 0, s - 50, s + 50, 8.6f); // housing
-    drawRing(state, 36, 0, 0, s + 50, 0, 8.6f);
-    drawRing(state, 36, 0, 0, s - 50, 0, 8.6f);
-    drawTube(state, 36, 0, 0, s - 63, s - 80, 3); // cable
+    drawTube(state, 36, {.heightA = s - 50, .heightB = s + 50, .radius = 8.6f}); // housing
+    drawRing(state, 36, {.height = s + 50, .radiusA = 0, .radiusB = 8.6f});
+    drawRing(state, 36, {.height = s - 50, .radiusA = 0, .radiusB = 8.6f});
+    drawTube(state, 36, {.heightA = s - 63, .heightB = s - 80, .radius = 3}); // cable
 
-    drawHexCap(whole, 0, 0, s - 50, 10, HexPalette::Brass); // nut
-    drawHexCap(whole, 0, 0, s - 63, 10, HexPalette::Brass);
-    drawHexSide(whole, 0, 0, s - 50, s - 63, 10, HexPalette::Brass);
+    drawHexCap(whole, {.height = s - 50, .radius = 10}, HexPalette::Brass); // nut
+    drawHexCap(whole, {.height = s - 63, .radius = 10}, HexPalette::Brass);
+    drawHexSide(whole, {.heightA = s - 50, .heightB = s - 63, .radius = 10}, HexPalette::Brass);
     glColor3f(0.8f, 0.8f, 0.3f); // the gland under the nut
     drawGlandDome(s - 63, -1);
 }

@@ -77,20 +77,20 @@ TEST_F(Primitives, TintsRecolourStripsAndCutFacesWithGreenTestedFirst) {
     state.darkTint = true;
     drawRevolvedStrip(state, 18, 5, 5, 0, 3);
     expectColour(lastVertices()[1], 0.9f / 6, 0.9f / 6, 0.9f / 6);
-    drawCutFace(state, 3, 20, 7, 10, 0.5f);
+    drawCutFace(state, {.yA = 10, .yB = 20, .zA = 3, .zB = 7, .shade = 0.5f});
     expectColour(lastVertices()[0], 0.2f, 0.1f, 0.1f);
     expectColour(lastVertices()[2], 0.2f, 0.1f, 0.1f);
 
     state.greenTint = true;
     drawRevolvedStrip(state, 18, 5, 5, 0, 3);
     expectColour(lastVertices()[0], 0.7f / 6, 1, 0.7f / 6);
-    drawCutFace(state, 3, 20, 7, 10, 0.6f);
+    drawCutFace(state, {.yA = 10, .yB = 20, .zA = 3, .zB = 7, .shade = 0.6f});
     expectColour(lastVertices()[0], 0.1f, 1, 0.1f);
     expectColour(lastVertices()[2], 0.1f, 0.8f, 0.1f);
 }
 
 TEST_F(Primitives, CutFaceRunsFromItsRedEdgeToItsShadedEdgeInThePlaneXZero) {
-    drawCutFace(state, 3, 20, 7, 10, 0.5f); // zA, yB, zB, yA, shade
+    drawCutFace(state, {.yA = 10, .yB = 20, .zA = 3, .zB = 7, .shade = 0.5f});
     const auto& v = lastVertices();
     ASSERT_EQ(v.size(), 4u);
     EXPECT_EQ(gl().primitives.back().mode, static_cast<GLenum>(GL_QUADS));
@@ -103,7 +103,7 @@ TEST_F(Primitives, CutFaceRunsFromItsRedEdgeToItsShadedEdgeInThePlaneXZero) {
 }
 
 TEST_F(Primitives, HalfHexCapHasThreeFacesWithItsStraightEdgeInThePlaneXZero) {
-    drawHexCap(false, 0, 0, 4, 12, HexPalette::Grey);
+    drawHexCap(false, {.height = 4, .radius = 12}, HexPalette::Grey);
     const auto& v = lastVertices();
     ASSERT_EQ(v.size(), 2u * 4);
     // Every pair is the centre and one corner; the corners run from +Z to -Z over +X.
@@ -119,12 +119,13 @@ TEST_F(Primitives, HalfHexCapHasThreeFacesWithItsStraightEdgeInThePlaneXZero) {
 }
 
 TEST_F(Primitives, PlacedVariantsTranslateToTheirCentre) {
-    drawTube(state, 36, 100, -50, 2, 9, 4);
+    drawTube(state, 36, {.centreX = 100, .centreZ = -50, .heightA = 2, .heightB = 9, .radius = 4});
     const auto tube = gldouble::boundsOf(lastVertices());
     EXPECT_NEAR(tube.min.x, 96, 1e-4);
     EXPECT_NEAR(tube.max.z, -46, 1e-4);
     EXPECT_FLOAT_EQ(tube.max.y, 9);
-    drawHexSide(true, 5, 0, -1, 1, 2, HexPalette::Brass);
+    drawHexSide(true, {.centreX = 5, .centreZ = 0, .heightA = -1, .heightB = 1, .radius = 2},
+                HexPalette::Brass);
     expectAt(lastVertices()[12], 5, -1, 2);
     expectColour(lastVertices()[2], 1, 1, 0.5f);
 }
@@ -132,7 +133,7 @@ TEST_F(Primitives, PlacedVariantsTranslateToTheirCentre) {
 TEST_F(Primitives, TintScopeRecoloursWhileItLastsAndGivesTheFlagBackOnEveryExit) {
     const auto gasketFace = [&](bool stopEarly) {
         const TintScope green(state, Tint::Green);
-        drawCutFace(state, 3, 20, 7, 10, 0.5f);
+        drawCutFace(state, {.yA = 10, .yB = 20, .zA = 3, .zB = 7, .shade = 0.5f});
         if (stopEarly) return;
         const TintScope dark(state, Tint::Dark);
         EXPECT_TRUE(state.greenTint && state.darkTint);
@@ -153,13 +154,13 @@ TEST_F(Primitives, TintScopeRecoloursWhileItLastsAndGivesTheFlagBackOnEveryExit)
 TEST_F(Primitives, BlendScopeBlendsWhatItEnclosesAndEndsBlendingOnAnEarlyReturn) {
     const auto translucentRing = [&](bool stopEarly) {
         const BlendScope translucent;
-        drawRing(state, 18, 0, 0, 1, 2, 3);
+        drawRing(state, 18, {.height = 1, .radiusA = 2, .radiusB = 3});
         if (stopEarly) return;
-        drawRing(state, 18, 0, 0, 4, 2, 3);
+        drawRing(state, 18, {.height = 4, .radiusA = 2, .radiusB = 3});
     };
     translucentRing(true);
     EXPECT_FALSE(gl().isEnabled(GL_BLEND));
-    drawRing(state, 18, 0, 0, 5, 2, 3);
+    drawRing(state, 18, {.height = 5, .radiusA = 2, .radiusB = 3});
     const auto& drawn = gl().primitives;
     ASSERT_EQ(drawn.size(), 2u);
     EXPECT_TRUE(drawn[0].blend);

@@ -147,7 +147,11 @@ TEST_F(ProcessConnections, FlangeSealingFaceMeetsTheTankAtTheNozzleEnd) {
 TEST_F(ProcessConnections, FlangeFaceQuarterFillsItsSectorAroundOneHole) {
     const float hole = 7, boltCircle = 30, outer = 45, inner = 8.6f, y = 2;
     const float hc = boltCircle / std::sqrt(2.0f);
-    DrawFlangeFaceQuarter(hole, boltCircle, outer, inner, y);
+    DrawFlangeFaceQuarter({.holeRadius = hole,
+                           .boltCircleRadius = boltCircle,
+                           .outerRadius = outer,
+                           .innerRadius = inner,
+                           .y = y});
     ASSERT_EQ(gl().primitives.size(), 1u);
     const auto& v = gl().primitives[0].vertices;
     ASSERT_EQ(v.size(), 4u * 4 * 9);
