@@ -90,16 +90,15 @@ void drawPercentText(std::int64_t percent) {
 } // namespace
 
 void OutText(const std::string& text) {
-    glPushMatrix();
+    MatrixScope scope;
     for (const unsigned char code : text) {
         glCallList(code);
         glTranslatef(1, 0, 0);
     }
-    glPopMatrix();
 }
 
 void DrawTransmitterReadout(const SceneState& state, float anchorX) {
-    glPushMatrix();
+    MatrixScope scope;
     glTranslatef(anchorX, 135, -1500);
     const double ratio = levelRatio(state);
     const float bar = float(roundHalfEven(ratio * 50));
@@ -121,11 +120,10 @@ void DrawTransmitterReadout(const SceneState& state, float anchorX) {
     drawGauge(bar);
     drawTextWindow();
     drawPercentText(roundHalfEven(ratio * 100));
-    glPopMatrix();
 }
 
 void DrawSwitchReadout(bool tripped, float row, float anchorX) {
-    glPushMatrix();
+    MatrixScope scope;
     glTranslatef(anchorX, 35 * row + 90, 0);
     glTranslatef(0, 0, -1500);
 
@@ -166,5 +164,4 @@ void DrawSwitchReadout(bool tripped, float row, float anchorX) {
     glTranslatef(-1.6f, 0, 0);
     glColor3f(1, 1, 1);
     glCallList(GLuint(std::int64_t(label80List) + roundHalfEven(row)));
-    glPopMatrix();
 }
