@@ -24,8 +24,9 @@ extern const std::array<std::array<SpherePoint, 37>, 37>& SphereTable;
 
 enum class HexPalette { Grey, Brass };
 
-// Segments of a round element: 36 for the whole circle, 18 for the half x >= 0 that a cut-away
-// view keeps.
+// Every drawing routine takes the whole-or-cut choice as `full`: true draws the element whole,
+// false only its half x >= 0, as the cut-away view shows it. Segments of a round element: 36 for
+// the whole circle, 18 for the half.
 constexpr int segmentsFor(bool full) {
     return full ? 36 : 18;
 }

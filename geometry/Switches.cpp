@@ -4,17 +4,17 @@
 
 #include <GL/gl.h>
 
-void DrawUpperSwitch(const SceneState& state, SwitchPart& part, bool whole) {
+void DrawUpperSwitch(const SceneState& state, SwitchPart& part, bool full) {
     part.switchPoint = state.displayHeight - 70;
-    DrawSwitch(state, part, whole, part.switchPoint);
+    DrawSwitch(state, part, full, part.switchPoint);
 }
 
-void DrawLowerSwitch(const SceneState& state, SwitchPart& part, bool whole) {
+void DrawLowerSwitch(const SceneState& state, SwitchPart& part, bool full) {
     part.switchPoint = 90; // fixed, whatever the display height
-    DrawSwitch(state, part, whole, part.switchPoint);
+    DrawSwitch(state, part, full, part.switchPoint);
 }
 
-void DrawSwitch(const SceneState& state, const SwitchPart& part, bool whole, float s) {
+void DrawSwitch(const SceneState& state, const SwitchPart& part, bool full, float s) {
     MatrixScope scope;
     applyPose(part.pose);
     // On the -Z side of the chamber, 10 clear of its outer wall, axis vertical.
@@ -25,9 +25,9 @@ void DrawSwitch(const SceneState& state, const SwitchPart& part, bool whole, flo
     drawRing(state, 36, {.height = s - 50, .radiusA = 0, .radiusB = 8.6f});
     drawTube(state, 36, {.heightA = s - 63, .heightB = s - 80, .radius = 3}); // cable
 
-    drawHexCap(whole, {.height = s - 50, .radius = 10}, HexPalette::Brass); // nut
-    drawHexCap(whole, {.height = s - 63, .radius = 10}, HexPalette::Brass);
-    drawHexSide(whole, {.heightA = s - 50, .heightB = s - 63, .radius = 10}, HexPalette::Brass);
+    drawHexCap(full, {.height = s - 50, .radius = 10}, HexPalette::Brass); // nut
+    drawHexCap(full, {.height = s - 63, .radius = 10}, HexPalette::Brass);
+    drawHexSide(full, {.heightA = s - 50, .heightB = s - 63, .radius = 10}, HexPalette::Brass);
     glColor3f(0.8f, 0.8f, 0.3f); // the gland under the nut
     drawGlandDome(s - 63, -1);
 }

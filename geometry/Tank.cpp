@@ -142,11 +142,11 @@ void DrawTank(const SceneState& state, const TankPart& tank) {
     MatrixScope placement;
     applyPose(tank.pose);
     // The tank is whole exactly when the chamber pipe is whole.
-    const bool whole = state.pipeMode == DisplayMode::Whole;
+    const bool full = state.pipeMode == DisplayMode::Whole;
     {
         MatrixScope body;
         DrawTankHalf(state, false);
-        if (whole) {
+        if (full) {
             DrawTankHalf(state, true);
         } else {
             const float d = state.connection.innerDiameter / 2;
@@ -160,12 +160,12 @@ void DrawTank(const SceneState& state, const TankPart& tank) {
         }
         if (state.connection.name != "FNull") {
             glTranslatef(0, 0, -state.connection.nozzleLength);
-            DrawTankNozzle(state, tank, whole);
+            DrawTankNozzle(state, tank, full);
             glTranslatef(0, h, 0);
-            DrawTankNozzle(state, tank, whole);
+            DrawTankNozzle(state, tank, full);
         }
     }
-    if (!whole) drawTankLiquid(state, box);
+    if (!full) drawTankLiquid(state, box);
 }
 
 void DrawTankHalf(const SceneState& state, bool mirrored) {
@@ -202,23 +202,23 @@ void DrawTankHalf(const SceneState& state, bool mirrored) {
     drawFrontWallHalf(state, top);
 }
 
-void DrawTankNozzle(const SceneState& state, const TankPart& tank, bool whole) {
+void DrawTankNozzle(const SceneState& state, const TankPart& tank, bool full) {
     // The frame's origin is the centre of the chamber's connection flange face.
     const float outer = state.connection.outerDiameter / 2;
     const float inner = state.connection.innerDiameter / 2;
-    const int n = segmentsFor(whole);
+    const int n = segmentsFor(full);
 
     MatrixScope scope;
-    if (!whole) {
+    if (!full) {
         DrawTankCutFace(inner, 0, outer, -nozzleRun); // sections of the nozzle wall
         DrawTankCutFace(-inner, 0, -outer, -nozzleRun);
     }
     glRotatef(180, 1, 0, 0);
-    PlaceConnectionFlange(state, whole, 0); // the counter-flange, facing the chamber's flange
+    PlaceConnectionFlange(state, full, 0); // the counter-flange, facing the chamber's flange
 
     // From here on local +Y runs from the flange towards the tank wall.
     glRotatef(90, 1, 0, 0);
-    if (!whole) drawTube(state, n, {.heightA = nozzleRun, .heightB = 0, .radius = inner});
+    if (!full) drawTube(state, n, {.heightA = nozzleRun, .heightB = 0, .radius = inner});
     drawTube(state, n, {.heightA = nozzleRun, .heightB = 0, .radius = outer});
 
     if (tank.drawBolts && state.connection.flangeThickness != 0 && n / 9 > 0)
