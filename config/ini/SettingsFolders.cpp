@@ -4,6 +4,16 @@
 #include <unistd.h>
 #include <vector>
 
+namespace {
+
+// `folder` with a '/' appended unless it already ends with one.
+std::string withSeparator(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+} // namespace
+
 bool isExistingFile(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
@@ -12,11 +22,6 @@ bool isExistingFile(const std::string& path) {
 bool isExistingFolder(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-std::string withSeparator(std::string folder) {
-    if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder;
 }
 
 std::string executableFolder() {

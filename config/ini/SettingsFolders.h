@@ -13,9 +13,6 @@ using PathCheck = std::function<bool(const std::string&)>;
 bool isExistingFile(const std::string& path);   // exists and is not a folder
 bool isExistingFolder(const std::string& path); // exists and is a folder
 
-// `folder` with a '/' appended unless it already ends with one.
-std::string withSeparator(std::string folder);
-
 // The folder of the running executable, ending with '/'; "./" if it cannot be determined.
 std::string executableFolder();
 
