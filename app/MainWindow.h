@@ -21,6 +21,7 @@ class ImageButton;
 class QAction;
 class QLabel;
 class QMenu;
+class QMenuBar;
 class QToolBar;
 class Tfps_Form1;
 
@@ -89,6 +90,16 @@ class TfrmCube : public TGradientForm {
     void createCallouts();
     void createButtonRow();
     void createMenus();
+    void createFileMenu(QMenuBar* bar);
+    void createPictureMenu(QMenuBar* bar);
+    void createDisplayMenu(QMenuBar* bar);
+    void createViewsMenu(QMenu* display);
+    void createPolygonMenu(QMenu* display);
+    void createSequenceMenu(QMenuBar* bar);
+    void createHelpMenu(QMenuBar* bar);
+    QMenu* addTopMenu(QMenuBar* bar, const char* name, const char* caption);
+    QMenu* addSubmenu(QMenu* parent, const char* name, const char* caption);
+    QMenu* nameMenu(QMenu* menu, const char* name);
     void createStepToolbar();
     QMenu* addModeMenu(QMenu* parent, const char* name, const char* caption,
                        const std::array<const char*, 3>& itemNames,
