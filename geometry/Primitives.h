@@ -102,25 +102,30 @@ void drawHexSide(bool full, const HexSide& side, HexPalette palette);
 // Translate by the pose's position, then rotate about X, Y and Z.
 void applyPose(const Pose& pose);
 
+// The scope guards below change GL or tint state for their lifetime and put it back on every
+// exit path; they cannot be copied, so the state is put back exactly once.
+class ScopeGuard {
+  public:
+    ScopeGuard() = default;
+    ScopeGuard(const ScopeGuard&) = delete;
+    ScopeGuard& operator=(const ScopeGuard&) = delete;
+};
+
 // Pushes the model-view matrix for its lifetime, so every exit path pops it again.
-class MatrixScope {
+class MatrixScope : ScopeGuard {
   public:
     MatrixScope();
     ~MatrixScope();
-    MatrixScope(const MatrixScope&) = delete;
-    MatrixScope& operator=(const MatrixScope&) = delete;
 };
 
 enum class Tint { Green, Dark };
 
 // Sets one tint flag of the state for its lifetime and gives it back its previous value on
 // every exit path, so that no tint outlives the gasket or insulation it belongs to.
-class TintScope {
+class TintScope : ScopeGuard {
   public:
     TintScope(SceneState& state, Tint tint);
     ~TintScope();
-    TintScope(const TintScope&) = delete;
-    TintScope& operator=(const TintScope&) = delete;
 
   private:
     bool& flag;
@@ -129,10 +134,8 @@ class TintScope {
 
 // Blending with (source alpha, one minus source alpha) for its lifetime, around a translucent
 // element or a run of them; every exit path disables blending again.
-class BlendScope {
+class BlendScope : ScopeGuard {
   public:
     BlendScope();
     ~BlendScope();
-    BlendScope(const BlendScope&) = delete;
-    BlendScope& operator=(const BlendScope&) = delete;
 };
