@@ -105,6 +105,89 @@ void sectionPrimitiveTwice(GLenum mode, std::initializer_list<std::pair<float, f
     sectionPrimitive(mode, points);
 }
 
+// The foot of the "R-760" end cap: two flat faces (each a quadrant from +X to -Z) alternating
+// with two curved quadrants (from +Z to +X); the cut-away view keeps one of each.
+void drawEndCapFoot(const SceneState& state, bool full) {
+    MatrixScope scope;
+    for (int half = 0; half < (full ? 2 : 1); ++half) {
+        glBegin(GL_TRIANGLES);
+        grey(0.5f);
+        glVertex3f(0, 0, 0);
+        grey(0.6f);
+        glVertex3f(16, 0, 0);
+        grey(0.9f);
+        glVertex3f(0, 0, -16);
+        glEnd();
+        glBegin(GL_QUADS);
+        grey(0.5f);
+        glVertex3f(16, 0, 0);
+        glVertex3f(0, 0, -16);
+        grey(0.7f);
+        glVertex3f(0, 1.5f, -17.5f);
+        glVertex3f(17.5f, 1.5f, 0);
+        glEnd();
+        glBegin(GL_QUADS);
+        grey(0.5f);
+        glVertex3f(0, 1.5f, -17.5f);
+        glVertex3f(17.5f, 1.5f, 0);
+        grey(0.7f);
+        glVertex3f(17.5f, 11, 0);
+        glVertex3f(0, 11, -17.5f);
+        glEnd();
+        drawRevolvedStrip(state, 9, 0, 16, 0, 0);
+        drawRevolvedStrip(state, 9, 16, 17.5f, 0, 1.5f);
+        drawRevolvedStrip(state, 9, 17.5f, 17.5f, 1.5f, 11);
+        glRotatef(180, 0, 1, 0);
+    }
+}
+
+// The turned body of the end cap above its foot.
+void drawEndCapProfile(const Profile& p) {
+    p.strip(13.5f, 21, 11, 11);
+    p.strip(21, 22.5f, 11, 12.5f);
+    p.strip(22.5f, 22.5f, 12.5f, 16.5f);
+    p.strip(22.5f, 20.5f, 16.5f, 16.5f);
+    p.strip(20.5f, 20.5f, 16.5f, 15);
+    p.strip(20.5f, 16.5f, 15, 15);
+    p.strip(16.5f, 16.5f, 15, 16.5f);
+    p.strip(16.5f, 15, 16.5f, 16.5f);
+    p.strip(15, 15, 16.5f, 21);
+    p.strip(15, 16.5f, 21, 22.5f);
+    p.strip(16.5f, 16.5f, 22.5f, 30.5f);
+    p.strip(16.5f, 15, 30.5f, 32);
+    p.strip(15, 13.5f, 32, 32);
+    p.strip(13.5f, 12.5f, 32, 25);
+    p.strip(12.5f, 12.5f, 25, 15);
+    p.strip(12.5f, 0, 15, 15);
+}
+
+// The cut-away end cap's section in the plane x = 0, on both sides of the axis.
+void drawEndCapSection() {
+    MatrixScope scope;
+    glColor3f(0.7f, 0, 0);
+    for (int side = 0; side < 2; ++side) {
+        if (side == 1) glRotatef(180, 0, 1, 0);
+        sectionPrimitive(GL_TRIANGLE_STRIP,
+                         {{0, 0}, {0, 16}, {15, 0}, {1.5f, 17.5f}, {15, 12.5f}, {11, 17.5f}});
+        sectionPrimitive(GL_TRIANGLE_STRIP, {{16.5f, 22.5f},
+                                             {12.5f, 22.5f},
+                                             {16.5f, 20.5f},
+                                             {11, 21},
+                                             {15, 20.5f},
+                                             {11, 17.5f},
+                                             {15, 16.5f},
+                                             {15, 12.5f},
+                                             {16.5f, 16.5f},
+                                             {16.5f, 15},
+                                             {15, 12.5f},
+                                             {16.5f, 15},
+                                             {25, 12.5f},
+                                             {32, 15},
+                                             {32, 13.5f}});
+        sectionPrimitive(GL_QUADS, {{21, 15}, {22.5f, 16.5f}, {30.5f, 16.5f}, {32, 15}});
+    }
+}
+
 } // namespace
 
 void DrawDishedCap(const SceneState& state, bool full) {
@@ -316,82 +399,9 @@ void DrawBottomEndRing(SceneState& state, bool full) {
 }
 
 void DrawBottomEndCap(const SceneState& state, bool full) {
-    // Lower part: two flat faces (each a quadrant from +X to -Z) alternating with two curved
-    // quadrants (from +Z to +X); the cut-away view keeps one of each.
-    {
-        MatrixScope scope;
-        for (int half = 0; half < (full ? 2 : 1); ++half) {
-            glBegin(GL_TRIANGLES);
-            grey(0.5f);
-            glVertex3f(0, 0, 0);
-            grey(0.6f);
-            glVertex3f(16, 0, 0);
-            grey(0.9f);
-            glVertex3f(0, 0, -16);
-            glEnd();
-            glBegin(GL_QUADS);
-            grey(0.5f);
-            glVertex3f(16, 0, 0);
-            glVertex3f(0, 0, -16);
-            grey(0.7f);
-            glVertex3f(0, 1.5f, -17.5f);
-            glVertex3f(17.5f, 1.5f, 0);
-            glEnd();
-            glBegin(GL_QUADS);
-            grey(0.5f);
-            glVertex3f(0, 1.5f, -17.5f);
-            glVertex3f(17.5f, 1.5f, 0);
-            grey(0.7f);
-            glVertex3f(17.5f, 11, 0);
-            glVertex3f(0, 11, -17.5f);
-            glEnd();
-            drawRevolvedStrip(state, 9, 0, 16, 0, 0);
-            drawRevolvedStrip(state, 9, 16, 17.5f, 0, 1.5f);
-            drawRevolvedStrip(state, 9, 17.5f, 17.5f, 1.5f, 11);
-            glRotatef(180, 0, 1, 0);
-        }
-    }
-    const Profile p(state, full);
-    p.strip(13.5f, 21, 11, 11);
-    p.strip(21, 22.5f, 11, 12.5f);
-    p.strip(22.5f, 22.5f, 12.5f, 16.5f);
-    p.strip(22.5f, 20.5f, 16.5f, 16.5f);
-    p.strip(20.5f, 20.5f, 16.5f, 15);
-    p.strip(20.5f, 16.5f, 15, 15);
-    p.strip(16.5f, 16.5f, 15, 16.5f);
-    p.strip(16.5f, 15, 16.5f, 16.5f);
-    p.strip(15, 15, 16.5f, 21);
-    p.strip(15, 16.5f, 21, 22.5f);
-    p.strip(16.5f, 16.5f, 22.5f, 30.5f);
-    p.strip(16.5f, 15, 30.5f, 32);
-    p.strip(15, 13.5f, 32, 32);
-    p.strip(13.5f, 12.5f, 32, 25);
-    p.strip(12.5f, 12.5f, 25, 15);
-    p.strip(12.5f, 0, 15, 15);
-    if (full) return;
-    MatrixScope scope;
-    glColor3f(0.7f, 0, 0);
-    for (int side = 0; side < 2; ++side) {
-        if (side == 1) glRotatef(180, 0, 1, 0);
-        sectionPrimitive(GL_TRIANGLE_STRIP,
-                         {{0, 0}, {0, 16}, {15, 0}, {1.5f, 17.5f}, {15, 12.5f}, {11, 17.5f}});
-        sectionPrimitive(GL_TRIANGLE_STRIP, {{16.5f, 22.5f},
-                                             {12.5f, 22.5f},
-                                             {16.5f, 20.5f},
-                                             {11, 21},
-                                             {15, 20.5f},
-                                             {11, 17.5f},
-                                             {15, 16.5f},
-                                             {15, 12.5f},
-                                             {16.5f, 16.5f},
-                                             {16.5f, 15},
-                                             {15, 12.5f},
-                                             {16.5f, 15},
-                                             {25, 12.5f},
-                                             {32, 15},
-                                             {32, 13.5f}});
-        sectionPrimitive(GL_QUADS, {{21, 15}, {22.5f, 16.5f}, {30.5f, 16.5f}, {32, 15}});
-    }
+    drawEndCapFoot(state, full);
+    drawEndCapProfile(Profile(state, full));
+    if (!full) drawEndCapSection();
 }
 
 void DrawBolt(const SceneState& state, float angle, float x, float y, float z) {
