@@ -1,26 +1,17 @@
 // The frame render, projection and paint loop against the recording GL.
 #include "RecordingGL.h"
+#include "SceneFixture.h"
 #include "app/frame/FrameRender.h"
 #include "app/frame/PaintLoop.h"
-#include "app/frame/StartScene.h"
 #include "app/frame/ViewReadout.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-namespace {
-SceneState startState() {
-    SceneState s;
-    InitialiseSceneState(s);
-    BuildStartScene(s);
-    return s;
-}
-} // namespace
-
 TEST(Frame, ClearsThenSetsTheNewBackgroundAndLeavesTheMatrixStackBalanced) {
     gldouble::reset();
-    SceneState s = startState();
+    SceneState s = startScene();
     s.backgroundRed = 0.25f;
     RenderScene(s, 800, 400);
     const auto& gl = gldouble::gl();
@@ -38,7 +29,7 @@ TEST(Frame, ClearsThenSetsTheNewBackgroundAndLeavesTheMatrixStackBalanced) {
 
 TEST(Frame, PolygonModeOfTheStateIsAppliedEveryFrame) {
     gldouble::reset();
-    SceneState s = startState();
+    SceneState s = startScene();
     s.polygonMode = GL_LINE;
     RenderScene(s, 640, 480);
     EXPECT_EQ(gldouble::gl().polygonMode, GLenum(GL_LINE));
@@ -52,7 +43,7 @@ TEST(Frame, ReadoutAnchorFollowsTheWindowShape) {
 
 TEST(Frame, ZeroHeightClientAreaPassesNothingInfiniteToGL) {
     gldouble::reset();
-    SceneState s = startState();
+    SceneState s = startScene();
     ApplyProjection(1024, 0);
     RenderScene(s, 1024, 0);
     const auto& gl = gldouble::gl();

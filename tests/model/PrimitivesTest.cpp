@@ -1,6 +1,7 @@
 #include "geometry/Primitives.h"
 
 #include "RecordingGL.h"
+#include "SceneFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -27,17 +28,9 @@ const std::vector<Vertex>& lastVertices() {
     return gl().primitives.back().vertices;
 }
 
-class Primitives : public ::testing::Test {
+class Primitives : public SceneTest {
   protected:
-    void SetUp() override {
-        InitialiseSceneState(state);
-        gldouble::reset();
-    }
-    void TearDown() override {
-        EXPECT_TRUE(gl().errors.empty());
-        EXPECT_TRUE(gldouble::modelviewAtIdentity());
-    }
-    SceneState state;
+    void TearDown() override { expectStackBalancedAndNoErrors(); }
 };
 
 } // namespace

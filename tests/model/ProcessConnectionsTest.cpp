@@ -1,6 +1,7 @@
 #include "geometry/ProcessConnections.h"
 
 #include "RecordingGL.h"
+#include "SceneFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -39,19 +40,12 @@ bool hasCentreNear(const std::vector<Point2>& centres, float x, float z) {
     return false;
 }
 
-class ProcessConnections : public ::testing::Test {
+class ProcessConnections : public SceneTest {
   protected:
-    void SetUp() override {
-        InitialiseSceneState(state);
-        gldouble::reset();
-    }
     void TearDown() override {
-        EXPECT_TRUE(gl().errors.empty());
-        EXPECT_TRUE(gldouble::modelviewAtIdentity());
-        EXPECT_FALSE(state.darkTint);
-        EXPECT_FALSE(state.greenTint);
+        expectStackBalancedAndNoErrors();
+        expectTintsOff(state);
     }
-    SceneState state;
     PlacedPart placement;
 };
 
