@@ -53,6 +53,15 @@ void grey(float level) {
     glColor3f(level, level, level);
 }
 
+void greyQuad(float shadeA, Point3 a0, Point3 a1, float shadeB, Point3 b0, Point3 b1) {
+    grey(shadeA);
+    glVertex3f(a0.x, a0.y, a0.z);
+    glVertex3f(a1.x, a1.y, a1.z);
+    grey(shadeB);
+    glVertex3f(b0.x, b0.y, b0.z);
+    glVertex3f(b1.x, b1.y, b1.z);
+}
+
 float diagonalOffset(float radius) {
     return radius / std::sqrt(2.0f);
 }

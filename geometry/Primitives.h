@@ -41,6 +41,14 @@ float backLitGrey(int i);
 // Sets the current colour to the grey of this level.
 void grey(float level);
 
+struct Point3 {
+    float x, y, z;
+};
+
+// Between glBegin(GL_QUADS) and glEnd: one quad a0, a1, b0, b1 whose edge a0-a1 has the grey
+// shadeA and whose edge b0-b1 the grey shadeB.
+void greyQuad(float shadeA, Point3 a0, Point3 a1, float shadeB, Point3 b0, Point3 b1);
+
 // X and Z of the point at 45 degrees on a circle of this radius: where a bolt or a bolt hole
 // sits on the bolt circle.
 float diagonalOffset(float radius);

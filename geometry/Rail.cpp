@@ -43,10 +43,7 @@ void drawWallQuad(const RailFrame& f, float x1, float z1, float x2, float z2) {
     glEnd();
 }
 
-struct Corner {
-    float x, y, z;
-};
-using Face = std::array<Corner, 4>;
+using Face = std::array<Point3, 4>;
 
 // The six faces of a box over the rail's height: back, front, left, right, top, bottom.
 std::array<Face, 6> boxFaces(const RailFrame& f, float xLeft, float xRight, float z1, float z2) {
@@ -127,27 +124,12 @@ void drawBody(const RailFrame& f) {
 void drawEndCap(const RailFrame& f, float yOuter, float yFront, float yInner) {
     const float R = f.R;
     glBegin(GL_QUADS);
-    // outer face
-    grey(0.9f);
-    glVertex3f(-18, yOuter, R + 6);
-    glVertex3f(18, yOuter, R + 6);
-    grey(0.8f);
-    glVertex3f(18, yOuter, R + 22);
-    glVertex3f(-18, yOuter, R + 22);
-    // inner face
-    grey(0.2f);
-    glVertex3f(-15.5f, yInner, R + 7.5f);
-    glVertex3f(15.5f, yInner, R + 7.5f);
-    grey(0.3f);
-    glVertex3f(15.5f, yInner, R + 22);
-    glVertex3f(-15.5f, yInner, R + 22);
-    // front face
-    grey(0.8f);
-    glVertex3f(-18, yOuter, R + 22.1f);
-    glVertex3f(18, yOuter, R + 22.1f);
-    grey(0.9f);
-    glVertex3f(18, yFront, R + 22.1f);
-    glVertex3f(-18, yFront, R + 22.1f);
+    greyQuad(0.9f, {-18, yOuter, R + 6}, {18, yOuter, R + 6}, // outer face
+             0.8f, {18, yOuter, R + 22}, {-18, yOuter, R + 22});
+    greyQuad(0.2f, {-15.5f, yInner, R + 7.5f}, {15.5f, yInner, R + 7.5f}, // inner face
+             0.3f, {15.5f, yInner, R + 22}, {-15.5f, yInner, R + 22});
+    greyQuad(0.8f, {-18, yOuter, R + 22.1f}, {18, yOuter, R + 22.1f}, // front face
+             0.9f, {18, yFront, R + 22.1f}, {-18, yFront, R + 22.1f});
     glEnd();
 }
 
@@ -187,35 +169,16 @@ void drawGlass(const RailFrame& f) {
 
 // The +X half of an end cap, cut in the plane x = 0: outer face at yOuter, inner at yInner.
 void drawCutEndCap(const RailFrame& f, float yOuter, float yInner) {
-    const float R = f.R;
+    const float R = f.R, front = R + 22.01f;
     glBegin(GL_QUADS);
-    // outer face
-    grey(0.9f);
-    glVertex3f(0, yOuter, R + 6);
-    glVertex3f(17.1f, yOuter, R + 6);
-    grey(0.8f);
-    glVertex3f(17.1f, yOuter, R + 22);
-    glVertex3f(0, yOuter, R + 22);
-    // inner face
-    grey(0.2f);
-    glVertex3f(0, yInner, R + 7.5f);
-    glVertex3f(12.9f, yInner, R + 7.5f);
-    grey(0.3f);
-    glVertex3f(12.9f, yInner, R + 22);
-    glVertex3f(0, yInner, R + 22);
-    // front face
-    grey(0.8f);
-    glVertex3f(0, yOuter, R + 22.01f);
-    glVertex3f(17.1f, yOuter, R + 22.01f);
-    grey(0.9f);
-    glVertex3f(17.1f, yInner, R + 22.01f);
-    glVertex3f(0, yInner, R + 22.01f);
-    // section
-    grey(0.5f);
-    glVertex3f(0, yOuter, R + 22.01f);
-    glVertex3f(0, yOuter, R + 7);
-    glVertex3f(0, yInner, R + 7);
-    glVertex3f(0, yInner, R + 22.01f);
+    greyQuad(0.9f, {0, yOuter, R + 6}, {17.1f, yOuter, R + 6}, // outer face
+             0.8f, {17.1f, yOuter, R + 22}, {0, yOuter, R + 22});
+    greyQuad(0.2f, {0, yInner, R + 7.5f}, {12.9f, yInner, R + 7.5f}, // inner face
+             0.3f, {12.9f, yInner, R + 22}, {0, yInner, R + 22});
+    greyQuad(0.8f, {0, yOuter, front}, {17.1f, yOuter, front}, // front face
+             0.9f, {17.1f, yInner, front}, {0, yInner, front});
+    greyQuad(0.5f, {0, yOuter, front}, {0, yOuter, R + 7}, // section
+             0.5f, {0, yInner, R + 7}, {0, yInner, front});
     glEnd();
 }
 
@@ -224,7 +187,7 @@ void drawCutRearStrip(const RailFrame& f) {
     const float back = f.R + 5, front = f.R + 7;
     for (const Face& face : boxFaces(f, 0, 4, back, front)) {
         glBegin(GL_QUADS);
-        for (const Corner& corner : face) {
+        for (const Point3& corner : face) {
             if (corner.z == back)
                 glColor3f(0, 1, 0);
             else
