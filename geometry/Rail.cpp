@@ -83,16 +83,33 @@ void drawBox(const RailFrame& f, float halfWidth, float z1, float z2, BoxPalette
     for (const Face& face : boxFaces(f, -halfWidth, halfWidth, z1, z2)) drawFaceQuad(face, palette);
 }
 
+// Draws walls given for the left half (side -1), then their mirror images (side 1).
+template <typename Walls> void mirrored(Walls walls) {
+    walls(-1.0f);
+    walls(1.0f);
+}
+
+// A side wall on each side of a channel: its front face from xOuter to xInner at zFront, its
+// outer face from zBack and its inner face from zInnerBack forward to the front.
+struct SideWalls {
+    float xOuter, xInner;
+    float zBack, zInnerBack, zFront;
+};
+
+void drawSideWalls(const RailFrame& f, const SideWalls& w) {
+    mirrored([&](float side) {
+        drawWallQuad(f, w.xOuter * side, w.zFront, w.xInner * side, w.zFront);
+        drawWallQuad(f, w.xOuter * side, w.zBack, w.xOuter * side, w.zFront);
+        drawWallQuad(f, w.xInner * side, w.zInnerBack, w.xInner * side, w.zFront);
+    });
+}
+
 // The U-channel under the flap pins; its side walls end at the flaps' turning axis.
 void drawCarrier(const RailFrame& f) {
     const float R = f.R;
     const BlendScope walls;
-    drawWallQuad(f, -15, R + 14, -13, R + 14);
-    drawWallQuad(f, -15, R + 7, -15, R + 14);
-    drawWallQuad(f, -13, R + 9, -13, R + 14);
-    drawWallQuad(f, 15, R + 14, 13, R + 14);
-    drawWallQuad(f, 15, R + 7, 15, R + 14);
-    drawWallQuad(f, 13, R + 9, 13, R + 14);
+    drawSideWalls(
+        f, {.xOuter = 15, .xInner = 13, .zBack = R + 7, .zInnerBack = R + 9, .zFront = R + 14});
     drawWallQuad(f, -13, R + 9, 13, R + 9);
     drawWallQuad(f, -15, R + 7, 15, R + 7);
 }
@@ -102,21 +119,17 @@ void drawCarrier(const RailFrame& f) {
 void drawBody(const RailFrame& f) {
     const float R = f.R;
     const BlendScope walls;
-    drawWallQuad(f, -17, R + 22, -13, R + 22);
-    drawWallQuad(f, -17, R + 5, -17, R + 22);
-    drawWallQuad(f, -13, R + 7, -13, R + 22);
-    drawWallQuad(f, 17, R + 22, 13, R + 22);
-    drawWallQuad(f, 17, R + 5, 17, R + 22);
-    drawWallQuad(f, 13, R + 7, 13, R + 22);
-    drawWallQuad(f, -13, R + 7, -4, R + 7);
-    drawWallQuad(f, -4, R + 7, -4, R + 5);
-    drawWallQuad(f, 13, R + 7, 4, R + 7);
-    drawWallQuad(f, 4, R + 7, 4, R + 5);
+    drawSideWalls(
+        f, {.xOuter = 17, .xInner = 13, .zBack = R + 5, .zInnerBack = R + 7, .zFront = R + 22});
+    mirrored([&](float side) { // back wall, down into the recess
+        drawWallQuad(f, 13 * side, R + 7, 4 * side, R + 7);
+        drawWallQuad(f, 4 * side, R + 7, 4 * side, R + 5);
+    });
     drawWallQuad(f, 4, R + 5, -4, R + 5);
-    drawWallQuad(f, -17, R + 5, -12, R + 5);
-    drawWallQuad(f, -12, R + 5, -12, R + 1);
-    drawWallQuad(f, 17, R + 5, 12, R + 5);
-    drawWallQuad(f, 12, R + 5, 12, R + 1);
+    mirrored([&](float side) { // foot
+        drawWallQuad(f, 17 * side, R + 5, 12 * side, R + 5);
+        drawWallQuad(f, 12 * side, R + 5, 12 * side, R + 1);
+    });
     drawWallQuad(f, 12, R + 1, -12, R + 1);
 }
 
