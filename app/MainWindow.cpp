@@ -63,7 +63,7 @@ TfrmCube::TfrmCube(SceneState& state, const std::string& programFolder, QWidget*
 
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, [this] {
-        fps->Label1->setText(QString::fromStdString(FrameRateText(this->state.frameCount)));
+        fps->Label1->setText(QString::fromStdString(frameRateText(this->state.frameCount)));
         this->state.frameCount = 0;
     });
     Timer1.start();

@@ -217,7 +217,7 @@ void TOptionenForm::FormCreate() {
     ComboBox1->setCurrentIndex(state.fullColourIndex);
     ComboBox2->setCurrentIndex(state.emptyColourIndex);
     (state.railAluminium ? RadioButton2 : RadioButton1)->setChecked(true);
-    Edit6->setText(text(FormatDisplayHeight(state.displayHeight)));
+    Edit6->setText(text(formatDisplayHeight(state.displayHeight)));
 
     // The panel keeps room for the larger frame while both are hidden.
     const QSize frameSize =
@@ -236,7 +236,7 @@ void TOptionenForm::redraw() {
 void TOptionenForm::ComboBox4Change() {
     MIDI_Frame->hide();
     Standard_Frame->hide();
-    Edit6->setText(text(FormatDisplayHeight(state.displayHeight)));
+    Edit6->setText(text(formatDisplayHeight(state.displayHeight)));
     state.typeCode = ComboBox4->currentText().toStdString();
     const std::string type = state.typeCode;
     if (type == "R-410") {
@@ -269,7 +269,7 @@ void TOptionenForm::setUpStandardFamily() {
 }
 
 void TOptionenForm::Edit6Change() {
-    ApplyDisplayHeight(state, ParseDisplayHeight(Edit6->text().toStdString()));
+    ApplyDisplayHeight(state, parseDisplayHeight(Edit6->text().toStdString()));
     redraw();
 }
 

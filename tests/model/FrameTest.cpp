@@ -88,12 +88,12 @@ TEST(PaintLoop, ANestedRequestOnlyChangesStateAndTheLoopEndsWhenBothDemosStop) {
 }
 
 TEST(FrameRateWindow, TextsShowFramesAndTheSixViewValues) {
-    EXPECT_EQ(FrameRateText(57), "57fps");
+    EXPECT_EQ(frameRateText(57), "57fps");
     SceneState s;
     s.cameraRotY = 60;
     s.cameraPanX = -509;
     s.zoom = 35;
-    const auto lines = ViewReadoutLines(s);
+    const auto lines = viewReadoutLines(s);
     EXPECT_EQ(lines[0], "A:   0.00000");
     EXPECT_EQ(lines[1], "B:  60.00000");
     EXPECT_EQ(lines[3], "X:-509.00000");
