@@ -21,7 +21,7 @@ Tfps_Form1::Tfps_Form1(SceneState& state, QWidget* parent)
 }
 
 void Tfps_Form1::Timer1Timer() {
-    const auto texts = ViewReadoutLines(state);
+    const auto texts = viewReadoutLines(state);
     for (size_t i = 0; i < texts.size(); ++i) lines[i] = QString::fromStdString(texts[i]);
     clientArea()->update();
 }

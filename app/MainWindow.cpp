@@ -5,10 +5,10 @@
 #include "app/GLView.h"
 #include "app/frame/Demo.h"
 #include "app/frame/FrameRender.h"
+#include "app/frame/StartScene.h"
 #include "app/frame/ViewReadout.h"
+#include "config/Language.h"
 #include "config/ini/Settings.h"
-#include "geometry/Tank.h"
-#include "scene/Assembly.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -50,7 +50,7 @@ TfrmCube::TfrmCube(SceneState& state, const std::string& programFolder, QWidget*
 
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, [this] {
-        fps->Label1->setText(QString::fromStdString(FrameRateText(this->state.frameCount)));
+        fps->Label1->setText(QString::fromStdString(frameRateText(this->state.frameCount)));
         this->state.frameCount = 0;
     });
     Timer1.start();
@@ -71,15 +71,9 @@ TfrmCube::TfrmCube(SceneState& state, const std::string& programFolder, QWidget*
 // The steps of window creation that do not need the GL context; the view enables depth testing
 // when its context exists.
 void TfrmCube::FormCreate() {
-    state.frameCount = 0;
-    BuildAssembly(state);
-    ConstructTank(state.tank);
+    BuildStartScene(state);
     ReadSettings(state, programFolder);
-
     applyBackgroundColour();
-
-    state.scaleVisible = state.switch1Visible = state.switch2Visible = true;
-    state.transmitterVisible = true;
     for (const char* name : {"Label2", "Label4", "Label5"}) callouts.at(name)->setActive(true);
     showRunningPictures();
 }
@@ -111,8 +105,10 @@ void TfrmCube::FormResize(int clientWidth, int clientHeight) {
 void TfrmCube::showEvent(QShowEvent* event) {
     TGradientForm::showEvent(event);
     raiseControls();
-    if (state.languageCode == "gb") ApplyEnglishCaptions();
-    if (state.languageCode == "d") ApplyGermanCaptions();
+    if (isGerman(state.languageCode))
+        ApplyGermanCaptions();
+    else
+        ApplyEnglishCaptions();
     // Both demos run from the start, so the first redraw request starts the animation.
     QTimer::singleShot(0, this, [this] { FormPaint(); });
 }

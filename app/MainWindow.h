@@ -20,6 +20,7 @@ class GLView;
 class ImageButton;
 class QAction;
 class QMenu;
+class QMenuBar;
 class QToolBar;
 class Tfps_Form1;
 
@@ -88,6 +89,16 @@ class TfrmCube : public TGradientForm {
     void createCallouts();
     void createButtonRow();
     void createMenus();
+    void createFileMenu(QMenuBar* bar);
+    void createPictureMenu(QMenuBar* bar);
+    void createDisplayMenu(QMenuBar* bar);
+    void createViewsMenu(QMenu* display);
+    void createPolygonMenu(QMenu* display);
+    void createSequenceMenu(QMenuBar* bar);
+    void createHelpMenu(QMenuBar* bar);
+    QMenu* addTopMenu(QMenuBar* bar, const char* name, const char* caption);
+    QMenu* addSubmenu(QMenu* parent, const char* name, const char* caption);
+    QMenu* nameMenu(QMenu* menu, const char* name);
     void createStepToolbar();
     void createView();
     void raiseControls();

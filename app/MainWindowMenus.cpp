@@ -2,6 +2,7 @@
 #include "app/FpsWindow.h"
 #include "app/MainWindow.h"
 #include "app/ShowInFront.h"
+#include "config/Language.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -43,9 +44,7 @@ QMenu* TfrmCube::addModeMenu(QMenu* parent, const char* name, const char* captio
                              const std::array<const char*, 3>& itemNames,
                              const std::array<const char*, 3>& captions,
                              DisplayMode DisplayModes::*mode, const std::array<int, 3>& values) {
-    QMenu* menu = parent->addMenu(QString::fromUtf8(caption));
-    menu->menuAction()->setObjectName(name);
-    items[name] = menu->menuAction();
+    QMenu* menu = addSubmenu(parent, name, caption);
     for (int i = 0; i < 3; ++i) {
         if (!*itemNames[i]) continue;
         const int value = values[i];
@@ -76,20 +75,45 @@ void TfrmCube::setPolygonMode(int mode, const char* itemName) {
         menuItem(name)->setChecked(QString(name) == itemName);
 }
 
+QMenu* TfrmCube::nameMenu(QMenu* menu, const char* name) {
+    menu->menuAction()->setObjectName(name);
+    items[name] = menu->menuAction();
+    return menu;
+}
+
+QMenu* TfrmCube::addTopMenu(QMenuBar* bar, const char* name, const char* caption) {
+    return nameMenu(bar->addMenu(QString::fromUtf8(caption)), name);
+}
+
+QMenu* TfrmCube::addSubmenu(QMenu* parent, const char* name, const char* caption) {
+    return nameMenu(parent->addMenu(QString::fromUtf8(caption)), name);
+}
+
+// The menu bar lives on the first toolbar, hidden until the left strip is double-clicked.
 void TfrmCube::createMenus() {
     auto* bar = new QMenuBar;
     bar->setNativeMenuBar(false);
-    auto addTopMenu = [&](const char* name, const char* caption) {
-        QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
-        menu->menuAction()->setObjectName(name);
-        items[name] = menu->menuAction();
-        return menu;
-    };
+    createFileMenu(bar);
+    createPictureMenu(bar);
+    createDisplayMenu(bar);
+    createSequenceMenu(bar);
+    createHelpMenu(bar);
 
-    QMenu* file = addTopMenu("Datei1", "&Datei");
+    TBToolbar1 = new QToolBar("TBToolbar1", this);
+    TBToolbar1->setObjectName("TBToolbar1");
+    TBToolbar1->addWidget(bar);
+    dock->addToolBar(Qt::TopToolBarArea, TBToolbar1);
+    TBToolbar1->setVisible(false);
+}
+
+void TfrmCube::createFileMenu(QMenuBar* bar) {
+    QMenu* file = addTopMenu(bar, "Datei1", "&Datei");
     addItem(file, "Beenden1", "&Beenden", [this] { close(); })->setShortcut(QKeySequence("Ctrl+X"));
+}
 
-    QMenu* picture = addTopMenu("Darstellung1", "Dar&stellung");
+// A display-mode submenu per component, the two shortcuts for all of them, the background colour.
+void TfrmCube::createPictureMenu(QMenuBar* bar) {
+    QMenu* picture = addTopMenu(bar, "Darstellung1", "Dar&stellung");
     const std::array<const char*, 3> modeCaptions{"&aus", "&Schnitt", "&ganz"};
     addModeMenu(picture, "Rohr1", "&Rohr", pipeItems, modeCaptions, &DisplayModes::pipeMode,
                 {0, 1, 2});
@@ -112,16 +136,27 @@ void TfrmCube::createMenus() {
         if (secondary.showBackgroundColour) secondary.showBackgroundColour();
     })->setShortcut(QKeySequence("Ctrl+C"));
     CheckDisplayModeEntries();
+}
 
-    QMenu* display = addTopMenu("Anzeige1", "Anzeige");
+// Default, preset views, polygon mode, frame rate and options; Ctrl+D opens it at the pointer.
+void TfrmCube::createDisplayMenu(QMenuBar* bar) {
+    QMenu* display = addTopMenu(bar, "Anzeige1", "Anzeige");
     auto* openDisplay = new QAction(this);
     openDisplay->setShortcut(QKeySequence("Ctrl+D"));
     connect(openDisplay, &QAction::triggered, this, [display] { display->popup(QCursor::pos()); });
     addAction(openDisplay);
     addItem(display, "Defaul1", "&Default", [this] { Defaul1Click(); });
-    QMenu* views = display->addMenu("Ansichten");
-    views->menuAction()->setObjectName("N4");
-    items["N4"] = views->menuAction();
+    createViewsMenu(display);
+    display->addSeparator();
+    createPolygonMenu(display);
+    addItem(display, "FrameperSecond1", "Frame per Second", [this] { ShowInFront(fps, this); });
+    addItem(display, "TBItem1", "&Erweitert...", [this] {
+        if (secondary.showOptions) secondary.showOptions();
+    });
+}
+
+void TfrmCube::createViewsMenu(QMenu* display) {
+    QMenu* views = addSubmenu(display, "N4", "Ansichten");
     addItem(views, "Flgeli2", "Fl\u00FCgeli",
             [this] { ApplyPresetView(state, PresetView::Flaps); });
     addItem(views, "Anschlussunten1", "Abschluss unten",
@@ -130,10 +165,10 @@ void TfrmCube::createMenus() {
         menuItem("aus5")->trigger(); // hides the tank as the Tank menu does
         ApplyPresetView(state, PresetView::SideConnection);
     });
-    display->addSeparator();
-    QMenu* polygon = display->addMenu("&Polygon Modus");
-    polygon->menuAction()->setObjectName("PolygonModus1");
-    items["PolygonModus1"] = polygon->menuAction();
+}
+
+void TfrmCube::createPolygonMenu(QMenu* display) {
+    QMenu* polygon = addSubmenu(display, "PolygonModus1", "&Polygon Modus");
     const std::tuple<const char*, const char*, int> polygonModes[] = {
         {"GLFILL1", "GL_FILL", GL_FILL},
         {"GLLINE1", "GL_LINE", GL_LINE},
@@ -144,15 +179,17 @@ void TfrmCube::createMenus() {
         })->setCheckable(true);
     }
     menuItem("GLFILL1")->setChecked(true);
-    addItem(display, "FrameperSecond1", "Frame per Second", [this] { ShowInFront(fps, this); });
-    addItem(display, "TBItem1", "&Erweitert...", [this] {
-        if (secondary.showOptions) secondary.showOptions();
-    });
+}
 
-    QMenu* sequence = addTopMenu("TBSubmenuItem1", "");
+// The sequence menu and its one entry take their captions from the caption sets; the entry has
+// no command.
+void TfrmCube::createSequenceMenu(QMenuBar* bar) {
+    QMenu* sequence = addTopMenu(bar, "TBSubmenuItem1", "");
     addItem(sequence, "TBItem2", "", nullptr);
+}
 
-    QMenu* help = addTopMenu("Hilfe1", "&Hilfe");
+void TfrmCube::createHelpMenu(QMenuBar* bar) {
+    QMenu* help = addTopMenu(bar, "Hilfe1", "&Hilfe");
     QAction* helpItem = addItem(help, "Hilfe2", "Hilfe", [this] { Hilfe2Click(); });
     helpItem->setVisible(false);
     // The entry stays hidden, but its key F1 opens the help from anywhere in the window.
@@ -168,12 +205,6 @@ void TfrmCube::createMenus() {
     addItem(help, "Info1", "&About...", [this] {
         if (secondary.showAbout) secondary.showAbout();
     });
-
-    TBToolbar1 = new QToolBar("TBToolbar1", this);
-    TBToolbar1->setObjectName("TBToolbar1");
-    TBToolbar1->addWidget(bar);
-    dock->addToolBar(Qt::TopToolBarArea, TBToolbar1);
-    TBToolbar1->setVisible(false);
 }
 
 void TfrmCube::createStepToolbar() {
@@ -227,7 +258,7 @@ void TfrmCube::Hilfe2Click() {
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
         return;
     }
-    const bool german = state.languageCode == "d";
+    const bool german = isGerman(state.languageCode);
     QMessageBox::information(this, german ? "Hilfe" : "Help",
                              german ? "Die Hilfedatei MONTAGE.HLP wurde nicht gefunden:\n" + path
                                     : "The help file MONTAGE.HLP was not found:\n" + path);

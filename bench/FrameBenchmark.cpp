@@ -7,9 +7,8 @@
 
 #include "app/frame/Demo.h"
 #include "app/frame/FrameRender.h"
-#include "geometry/Tank.h"
+#include "app/frame/StartScene.h"
 #include "overlay/FontForm.h"
-#include "scene/Assembly.h"
 
 #include <QGuiApplication>
 #include <QOffscreenSurface>
@@ -70,11 +69,7 @@ int main(int argc, char** argv) {
     InitialiseSceneState(*state);
     glEnable(GL_DEPTH_TEST);
     CreateFontForm();
-    BuildAssembly(*state);
-    ConstructTank(state->tank);
-    // As the main window starts: switches, transmitter and scale shown.
-    state->switch1Visible = state->switch2Visible = true;
-    state->transmitterVisible = state->scaleVisible = true;
+    BuildStartScene(*state);
     ApplyProjection(width, height);
 
     std::vector<double> times;

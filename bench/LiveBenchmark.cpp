@@ -6,8 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/ProgramWindows.h"
 #include "app/frame/FrameRender.h"
-#include "geometry/Tank.h"
-#include "scene/Assembly.h"
+#include "app/frame/StartScene.h"
 
 #include <QApplication>
 #include <QOpenGLContext>
@@ -135,10 +134,7 @@ int programChild(int argc, char** argv, int seconds) {
 int replayChild(int argc, char** argv, int seconds) {
     auto state = std::make_unique<SceneState>();
     InitialiseSceneState(*state);
-    BuildAssembly(*state);
-    ConstructTank(state->tank);
-    state->switch1Visible = state->switch2Visible = true;
-    state->transmitterVisible = state->scaleVisible = true;
+    BuildStartScene(*state);
     state->animationSpeed = 0;
     QApplication app(argc, argv);
     GLView view(*state, nullptr);

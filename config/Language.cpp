@@ -107,7 +107,11 @@ const CaptionSet& englishCaptions() {
 }
 
 const CaptionSet& captionsFor(std::string_view languageCode) {
-    return languageCode == "d" ? germanCaptions() : englishCaptions();
+    return isGerman(languageCode) ? germanCaptions() : englishCaptions();
+}
+
+bool isGerman(std::string_view languageCode) {
+    return languageCode == germanCaptions().languageCode;
 }
 
 std::string windowCaption(const CaptionSet& captions, const std::string& versionText) {

@@ -24,7 +24,9 @@ const CaptionSet& germanCaptions();
 const CaptionSet& englishCaptions();
 
 // "d" gives the German set; any other code the English one ("gb" is the only other code the
-// program sets).
+// program sets). Every window decides its language this way.
 const CaptionSet& captionsFor(std::string_view languageCode);
+// Whether captionsFor gives the German set for this code.
+bool isGerman(std::string_view languageCode);
 
 std::string windowCaption(const CaptionSet& captions, const std::string& versionText);

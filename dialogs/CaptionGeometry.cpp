@@ -17,6 +17,11 @@ CaptionRamp makeRamp(bool active) {
     return ramp;
 }
 
+// The logo scaled to the height of a caption square.
+int logoWidth(int side) {
+    return logoDesignWidth * side / logoDesignHeight;
+}
+
 // Left edge of the k-th square counted from the right edge (k = 0 is the close button).
 int slotLeft(int width, int side, int k) {
     return width - squareGap - (k + 1) * side - k * squareGap;
@@ -62,10 +67,6 @@ void paintCaptionRamp(QPainter& painter, const QRect& area, const CaptionRamp& r
 
 int captionBarHeight(int side) {
     return side + 6;
-}
-
-int logoWidth(int side) {
-    return logoDesignWidth * side / logoDesignHeight;
 }
 
 int logoLeft(int side) {

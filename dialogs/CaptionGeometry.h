@@ -44,7 +44,6 @@ const CaptionRamp& inactiveCaptionRamp();
 void paintCaptionRamp(QPainter& painter, const QRect& area, const CaptionRamp& ramp);
 
 int captionBarHeight(int side);
-int logoWidth(int side);
 int logoLeft(int side);
 // The caption text runs from after the logo to just left of the third square from the right.
 int captionTextLeft(int side);

@@ -1,5 +1,7 @@
 #include "dialogs/Color.h"
 
+#include "config/Language.h"
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,27 +28,6 @@ QScrollBar* makeSlider(QWidget* parent) {
 }
 
 } // namespace
-
-const TColor_dlg::DialogTexts TColor_dlg::germanTexts = {
-    .caption = "Hintergrund Farbe",
-    .red = "rot",
-    .green = "gr\u00FCn",
-    .blue = "blau",
-    .ok = "&Ok",
-    .close = "&Abbruch",
-    .standard = "&Default",
-    .apply = "\u00DCbernehmen",
-};
-const TColor_dlg::DialogTexts TColor_dlg::englishTexts = {
-    .caption = "Background Color",
-    .red = "red",
-    .green = "green",
-    .blue = "blue",
-    .ok = "&Ok",
-    .close = "&Close",
-    .standard = "&Default",
-    .apply = "&Apply",
-};
 
 TColor_dlg::TColor_dlg(SceneState& state, std::function<void()> applied, QWidget* parent)
     : TGradientForm(state.languageCode, FormBorder::Dialog, parent), state(state),
@@ -92,7 +73,7 @@ TColor_dlg::TColor_dlg(SceneState& state, std::function<void()> applied, QWidget
     column->addLayout(buttons);
 
     // The designed texts are the German ones; every show sets them by the interface language.
-    setTexts(germanTexts);
+    setTexts(true);
 
     for (QScrollBar* slider : {ScrollBar1, ScrollBar2, ScrollBar3})
         connect(slider, &QScrollBar::valueChanged, this, &TColor_dlg::ScrollBarChange);
@@ -120,19 +101,21 @@ void TColor_dlg::FormShow() {
 }
 
 void TColor_dlg::applyLanguage() {
-    if (state.languageCode == "d") setTexts(germanTexts);
-    if (state.languageCode == "gb") setTexts(englishTexts);
+    setTexts(isGerman(state.languageCode));
 }
 
-void TColor_dlg::setTexts(const DialogTexts& texts) {
-    setWindowTitle(QString::fromUtf8(texts.caption));
-    Label1->setText(QString::fromUtf8(texts.red));
-    Label2->setText(QString::fromUtf8(texts.green));
-    Label3->setText(QString::fromUtf8(texts.blue));
-    BitBtn1->setText(QString::fromUtf8(texts.ok));
-    BitBtn2->setText(QString::fromUtf8(texts.close));
-    BitBtn3->setText(QString::fromUtf8(texts.standard));
-    BitBtn4->setText(QString::fromUtf8(texts.apply));
+void TColor_dlg::setTexts(bool german) {
+    const auto text = [german](const char* germanText, const char* englishText) {
+        return QString::fromUtf8(german ? germanText : englishText);
+    };
+    setWindowTitle(text("Hintergrund Farbe", "Background Color"));
+    Label1->setText(text("rot", "red"));
+    Label2->setText(text("gr\u00FCn", "green"));
+    Label3->setText(text("blau", "blue"));
+    BitBtn1->setText(text("&Ok", "&Ok"));
+    BitBtn2->setText(text("&Abbruch", "&Close"));
+    BitBtn3->setText(text("&Default", "&Default"));
+    BitBtn4->setText(text("\u00DCbernehmen", "&Apply"));
 }
 
 void TColor_dlg::ScrollBarChange() {

@@ -43,20 +43,9 @@ class TColor_dlg : public TGradientForm {
     void Apply();
     void BitBtn1Click();
     void BitBtn3Click();
-    struct DialogTexts {
-        const char* caption;
-        const char* red;
-        const char* green;
-        const char* blue;
-        const char* ok;
-        const char* close;
-        const char* standard;
-        const char* apply;
-    };
-    static const DialogTexts germanTexts;
-    static const DialogTexts englishTexts;
     void applyLanguage();
-    void setTexts(const DialogTexts& texts);
+    // The caption, the three slider labels and the four buttons in German or in English.
+    void setTexts(bool german);
 
     SceneState& state;
     std::function<void()> applied;

@@ -1,5 +1,6 @@
 #include "dialogs/KeLoGradForm.h"
 
+#include "config/Language.h"
 #include "dialogs/CaptionBar.h"
 
 #include <QAction>
@@ -8,6 +9,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 #include <QWindow>
+
+#include <utility>
 
 namespace {
 
@@ -25,6 +28,14 @@ const SystemMenuItem systemMenuItems[] = {
     {MaximizeCommand, "Ma&ximize", "Ma&ximieren"},
     {MinimizeCommand, "Mi&nimize", "Mi&nimieren"},
     {CloseCommand, "&Close      Alt+F4", "&Schliessen  Alt+F4"},
+};
+
+// The system command behind each caption square but the system button.
+constexpr std::pair<CaptionButton, SystemCommand> buttonCommands[] = {
+    {CaptionButton::Close, CloseCommand},
+    {CaptionButton::Maximize, MaximizeCommand},
+    {CaptionButton::Minimize, MinimizeCommand},
+    {CaptionButton::Restore, RestoreCommand},
 };
 
 CaptionFlags flagsFor(FormBorder border) {
@@ -68,23 +79,12 @@ ShownState TGradientForm::shownState() const {
 }
 
 void TGradientForm::captionButtonClicked(CaptionButton button, QPoint globalPos) {
-    switch (button) {
-    case CaptionButton::System:
+    if (button == CaptionButton::System) {
         showSystemMenu(globalPos);
-        break;
-    case CaptionButton::Close:
-        systemCommand(CloseCommand);
-        break;
-    case CaptionButton::Maximize:
-        systemCommand(MaximizeCommand);
-        break;
-    case CaptionButton::Minimize:
-        systemCommand(MinimizeCommand);
-        break;
-    case CaptionButton::Restore:
-        systemCommand(RestoreCommand);
-        break;
+        return;
     }
+    for (const auto& [square, command] : buttonCommands)
+        if (square == button) systemCommand(command);
 }
 
 void TGradientForm::createSystemMenu() {
@@ -100,7 +100,7 @@ void TGradientForm::createSystemMenu() {
 }
 
 void TGradientForm::updateSystemMenu() {
-    const bool german = languageCode == "d";
+    const bool german = isGerman(languageCode);
     const auto actions = SystemMenu->actions();
     for (QAction* action : actions) {
         if (action->isSeparator()) continue;

@@ -1,5 +1,7 @@
 #include "dialogs/Kontaktadresse.h"
 
+#include "config/Language.h"
+
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QLabel>
@@ -20,6 +22,48 @@ QLabel* linkLabel(const char* text, QWidget* parent) {
     return label;
 }
 
+// The heading's text follows the language; it is set when the window shows.
+QLabel* headingLabel(QWidget* parent) {
+    auto* heading = new QLabel(parent);
+    QFont font = heading->font();
+    font.setPointSizeF(font.pointSizeF() * 1.5);
+    font.setBold(true);
+    heading->setFont(font);
+    return heading;
+}
+
+QLabel* companyLabel(QWidget* parent) {
+    auto* company = new QLabel(QString(companyName) + " Ltd.", parent);
+    QFont bold = company->font();
+    bold.setBold(true);
+    company->setFont(bold);
+    return company;
+}
+
+// Telephone, fax and the two links, each after its caption.
+QGridLayout* detailsGrid(QWidget* parent, QLabel* mail, QLabel* web) {
+    auto* details = new QGridLayout;
+    details->setHorizontalSpacing(14);
+    const std::pair<const char*, QWidget*> rows[] = {
+        {"Telefon:", new QLabel("+00 123 456 780", parent)},
+        {"Fax:", new QLabel("+00 123 456 789", parent)},
+        {"E-Mail:", mail},
+        {"Webseite:", web}};
+    int row = 0;
+    for (const auto& [caption, value] : rows) {
+        details->addWidget(new QLabel(caption, parent), row, 0);
+        details->addWidget(value, row++, 1);
+    }
+    details->setColumnStretch(1, 1);
+    return details;
+}
+
+QLabel* footerLabel(QWidget* parent) {
+    auto* footer = new QLabel("Level measurement you can see.", parent);
+    footer->setStyleSheet("color: gray;");
+    return footer;
+}
+
 } // namespace
 
 TKontaktadresseForm::TKontaktadresseForm(const SceneState& state, QWidget* parent)
@@ -30,45 +74,29 @@ TKontaktadresseForm::TKontaktadresseForm(const SceneState& state, QWidget* paren
     setMinimumWidth(360); // room for the whole company name in the caption
     QWidget* area = clientArea();
 
-    Heading = new QLabel(area);
-    QFont headingFont = Heading->font();
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.5);
-    headingFont.setBold(true);
-    Heading->setFont(headingFont);
-
-    auto* company = new QLabel(QString(companyName) + " Ltd.", area);
-    QFont bold = company->font();
-    bold.setBold(true);
-    company->setFont(bold);
+    Heading = headingLabel(area);
+    QLabel* company = companyLabel(area);
     auto* town = new QLabel("Sample Street 1, 00000 Sampletown", area);
-
     EMail = linkLabel(mailAddress, area);
     Website = linkLabel(webAddress, area);
     EMail->installEventFilter(this);
     Website->installEventFilter(this);
-
-    auto* details = new QGridLayout;
-    details->setHorizontalSpacing(14);
-    const std::pair<const char*, QWidget*> rows[] = {
-        {"Telefon:", new QLabel("+00 123 456 780", area)},
-        {"Fax:", new QLabel("+00 123 456 789", area)},
-        {"E-Mail:", EMail},
-        {"Webseite:", Website}};
-    int row = 0;
-    for (const auto& [caption, value] : rows) {
-        details->addWidget(new QLabel(caption, area), row, 0);
-        details->addWidget(value, row++, 1);
-    }
-    details->setColumnStretch(1, 1);
-
-    auto* footer = new QLabel("Level measurement you can see.", area);
-    footer->setStyleSheet("color: gray;");
-
+    QGridLayout* details = detailsGrid(area, EMail, Website);
+    QLabel* footer = footerLabel(area);
     BitBtn1 = new QPushButton("&OK", area);
     BitBtn1->setFixedWidth(90);
     connect(BitBtn1, &QPushButton::clicked, this, &TKontaktadresseForm::close);
+    layOutColumn(company, town, details, footer);
 
-    auto* column = new QVBoxLayout(area);
+    Timer1.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, &TKontaktadresseForm::setHeading);
+    Timer1.start();
+}
+
+// Heading, address, details and footer one below the other, the OK button centred at the foot.
+void TKontaktadresseForm::layOutColumn(QLabel* company, QLabel* town, QGridLayout* details,
+                                       QLabel* footer) {
+    auto* column = new QVBoxLayout(clientArea());
     column->setContentsMargins(18, 14, 18, 14);
     column->setSpacing(6);
     column->addWidget(Heading);
@@ -81,15 +109,10 @@ TKontaktadresseForm::TKontaktadresseForm(const SceneState& state, QWidget* paren
     column->addWidget(footer);
     column->addSpacing(6);
     column->addWidget(BitBtn1, 0, Qt::AlignHCenter);
-
-    Timer1.setInterval(1000);
-    connect(&Timer1, &QTimer::timeout, this, &TKontaktadresseForm::setHeading);
-    Timer1.start();
 }
 
 void TKontaktadresseForm::setHeading() {
-    if (state.languageCode == "gb") Heading->setText("Contact Address");
-    if (state.languageCode == "d") Heading->setText("Kontakt Adresse");
+    Heading->setText(isGerman(state.languageCode) ? "Kontakt Adresse" : "Contact Address");
 }
 
 void TKontaktadresseForm::showEvent(QShowEvent* event) {

@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
 
@@ -32,6 +33,7 @@ class TKontaktadresseForm : public TGradientForm {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void layOutColumn(QLabel* company, QLabel* town, QGridLayout* details, QLabel* footer);
     void setHeading();
     void EMailClick();
     void WebsiteClick();

@@ -6,10 +6,7 @@
 TMIDI_Frame::TMIDI_Frame(SceneState& state, std::function<void()> redraw, QWidget* parent)
     : QFrame(parent), ComboBox1(new QComboBox(this)), ComboBox2(new QComboBox(this)), state(state),
       redraw(std::move(redraw)) {
-    setObjectName("MIDI_Frame");
-    ComboBox1->setObjectName("ComboBox1");
-    ComboBox2->setObjectName("ComboBox2");
-    layOutOptionFrame(this, ComboBox1, ComboBox2);
+    layOutOptionFrame(this, "MIDI_Frame", ComboBox1, ComboBox2);
     // activated comes only from the user; the dialog runs the handlers itself after it selects.
     connect(ComboBox1, &QComboBox::activated, this, &TMIDI_Frame::ComboBox1Change);
     connect(ComboBox2, &QComboBox::activated, this, &TMIDI_Frame::ComboBox2Change);

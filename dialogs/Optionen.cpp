@@ -1,5 +1,6 @@
 #include "dialogs/Optionen.h"
 
+#include "config/Language.h"
 #include "dialogs/MIDI.h"
 #include "dialogs/Standard.h"
 #include "dialogs/TypePicture.h"
@@ -18,6 +19,38 @@ namespace {
 constexpr int midiFloatEntry = 3;     // "F-304/00 Dichte 1,00"
 constexpr int standardFloatEntry = 4; // "F-306/00 Dichte 1,00"
 constexpr int defaultTypeEntry = 4;   // "R-650"
+
+// The pipe, flange and bolt dimensions and the first flap of a type family.
+struct FamilyDimensions {
+    float pipeInnerRadius, pipeOuterRadius;
+    float flangeOuterRadius, boltCircleRadius;
+    float boltHoleRadiusA, boltHoleRadiusB;
+    std::int32_t flapStartIndex;
+};
+// pipe inner and outer radius, flange, bolt circle, bolt holes A and B, first flap
+constexpr FamilyDimensions midiFamily{14.85f, 16.85f, 35, 29, 3.5f, 3.0f, -2};
+constexpr FamilyDimensions standardFamily{25, 26.5f, 45, 39, 3.5f, 3.0f, -4};
+
+void applyFamily(SceneState& state, const FamilyDimensions& family) {
+    state.pipeInnerRadius = family.pipeInnerRadius;
+    state.pipeOuterRadius = family.pipeOuterRadius;
+    state.flangeOuterRadius = family.flangeOuterRadius;
+    state.boltCircleRadius = family.boltCircleRadius;
+    state.boltHoleRadiusA = family.boltHoleRadiusA;
+    state.boltHoleRadiusB = family.boltHoleRadiusB;
+    state.flapStartIndex = family.flapStartIndex;
+}
+
+// Shows a family's frame and selects its first connection and the given float entry, running
+// the handlers as the user's choice would; floatChange is the handler of the float list.
+template <typename Frame>
+void showFrameWith(Frame* frame, int floatEntry, void (Frame::*floatChange)()) {
+    frame->show();
+    frame->ComboBox1->setCurrentIndex(0);
+    frame->ComboBox1Change();
+    frame->ComboBox2->setCurrentIndex(floatEntry);
+    (frame->*floatChange)();
+}
 
 QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -175,7 +208,7 @@ void TOptionenForm::FormCreate() {
     for (const FloatSpec& floatRow : standardFloatCatalogue)
         Standard_Frame->ComboBox2->addItem(text(floatRow.name));
     // The language of the colour names is fixed here; English unless the interface is German.
-    const bool german = state.languageCode == "d";
+    const bool german = isGerman(state.languageCode);
     for (const FlapColour& colour : colourTable) {
         const QString name = text(german ? colour.germanName : colour.englishName);
         ComboBox1->addItem(name);
@@ -184,7 +217,7 @@ void TOptionenForm::FormCreate() {
     ComboBox1->setCurrentIndex(state.fullColourIndex);
     ComboBox2->setCurrentIndex(state.emptyColourIndex);
     (state.railAluminium ? RadioButton2 : RadioButton1)->setChecked(true);
-    Edit6->setText(text(FormatDisplayHeight(state.displayHeight)));
+    Edit6->setText(text(formatDisplayHeight(state.displayHeight)));
 
     // The panel keeps room for the larger frame while both are hidden.
     const QSize frameSize =
@@ -203,7 +236,7 @@ void TOptionenForm::redraw() {
 void TOptionenForm::ComboBox4Change() {
     MIDI_Frame->hide();
     Standard_Frame->hide();
-    Edit6->setText(text(FormatDisplayHeight(state.displayHeight)));
+    Edit6->setText(text(formatDisplayHeight(state.displayHeight)));
     state.typeCode = ComboBox4->currentText().toStdString();
     const std::string type = state.typeCode;
     if (type == "R-410") {
@@ -224,38 +257,19 @@ void TOptionenForm::ComboBox4Change() {
 }
 
 void TOptionenForm::setUpMidiFamily() {
-    state.pipeInnerRadius = 14.85f;
-    state.pipeOuterRadius = 16.85f;
-    state.flangeOuterRadius = 35;
-    state.boltCircleRadius = 29;
-    state.boltHoleRadiusA = 3.5f;
-    state.boltHoleRadiusB = 3.0f;
-    state.flapStartIndex = -2;
-    MIDI_Frame->show();
-    MIDI_Frame->ComboBox1->setCurrentIndex(0);
-    MIDI_Frame->ComboBox1Change();
-    MIDI_Frame->ComboBox2->setCurrentIndex(midiFloatEntry);
-    MIDI_Frame->ComboBox2Change();
+    applyFamily(state, midiFamily);
+    showFrameWith(MIDI_Frame, midiFloatEntry, &TMIDI_Frame::ComboBox2Change);
 }
 
 void TOptionenForm::setUpStandardFamily() {
-    state.pipeInnerRadius = 25;
-    state.pipeOuterRadius = 26.5f;
-    state.flangeOuterRadius = 45;
-    state.boltCircleRadius = 39;
-    state.boltHoleRadiusA = 3.5f;
-    state.boltHoleRadiusB = 3.0f;
-    state.flapStartIndex = -4;
+    applyFamily(state, standardFamily);
     state.selectedFloat = standardFloatCatalogue[standardFloatEntry];
-    Standard_Frame->show();
-    Standard_Frame->ComboBox1->setCurrentIndex(0);
-    Standard_Frame->ComboBox1Change();
-    Standard_Frame->ComboBox2->setCurrentIndex(standardFloatEntry);
-    Standard_Frame->ComboBox1Change();
+    // The standard frame's float list runs the same handler as its connection list.
+    showFrameWith(Standard_Frame, standardFloatEntry, &TStandard_Frame::ComboBox1Change);
 }
 
 void TOptionenForm::Edit6Change() {
-    ApplyDisplayHeight(state, ParseDisplayHeight(Edit6->text().toStdString()));
+    ApplyDisplayHeight(state, parseDisplayHeight(Edit6->text().toStdString()));
     redraw();
 }
 

@@ -132,13 +132,11 @@ void DrawChamberCut(SceneState& state, const ChamberPart& pipe, bool floatShown)
     DrawChamber(state, pipe, false);
 
     const LiquidFrame frame = liquidFrame(state);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    const BlendScope translucent;
     if (floatShown)
         drawLiquidAroundFloat(state, frame);
     else
         drawLiquidColumn(frame);
     drawNozzleLiquid(frame, 0);
     drawNozzleLiquid(frame, state.displayHeight);
-    glDisable(GL_BLEND);
 }

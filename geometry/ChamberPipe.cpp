@@ -19,10 +19,6 @@ bool hasDishedCap(const SceneState& state) {
     return state.typeCode == "R-640" || state.typeCode == "R-520" || state.typeCode == "R-410";
 }
 
-int segmentsFor(bool full) {
-    return full ? 36 : 18;
-}
-
 constexpr float insulationThickness = 20;
 constexpr float insulationSlotHalfWidth = 17;
 constexpr float cutShade = 0.5f;
@@ -72,10 +68,16 @@ void drawJacketTopProfile(float yBase, float insulationRadius) {
 void drawWallSections(const SceneState& state, const ChamberHeights& h, float holeRadius) {
     const float rIn = state.pipeInnerRadius, rOut = state.pipeOuterRadius;
     const float yUpper = state.displayHeight;
-    drawCutFace(state, -rOut, h.bodyTop, -rIn, yUpper + holeRadius, cutShade);
-    drawCutFace(state, -rOut, yUpper - holeRadius, -rIn, holeRadius, cutShade);
-    drawCutFace(state, -rOut, -holeRadius, -rIn, h.bodyBottom, cutShade);
-    drawCutFace(state, rOut, h.bodyTop, rIn, h.bodyBottom, cutShade);
+    drawCutFace(
+        state,
+        {.yA = yUpper + holeRadius, .yB = h.bodyTop, .zA = -rOut, .zB = -rIn, .shade = cutShade});
+    drawCutFace(
+        state,
+        {.yA = holeRadius, .yB = yUpper - holeRadius, .zA = -rOut, .zB = -rIn, .shade = cutShade});
+    drawCutFace(
+        state, {.yA = h.bodyBottom, .yB = -holeRadius, .zA = -rOut, .zB = -rIn, .shade = cutShade});
+    drawCutFace(state,
+                {.yA = h.bodyBottom, .yB = h.bodyTop, .zA = rOut, .zB = rIn, .shade = cutShade});
 }
 
 // Sections of the insulation in the cut plane, interrupted at the back by the connections
@@ -83,36 +85,53 @@ void drawWallSections(const SceneState& state, const ChamberHeights& h, float ho
 void drawInsulationSections(SceneState& state, const ChamberHeights& h, float holeRadius) {
     const float rOut = state.pipeOuterRadius, rIns = rOut + insulationThickness;
     const float yUpper = state.displayHeight;
-    state.darkTint = true;
-    drawCutFace(state, -rIns, h.bodyTop + 11, -rOut, yUpper + holeRadius, cutShade);
-    drawCutFace(state, -rIns, yUpper - holeRadius, -rOut, holeRadius, cutShade);
-    drawCutFace(state, -rIns, -holeRadius, -rOut, h.bodyBottom, cutShade);
-    drawCutFace(state, rIns, h.bodyTop + 11, rOut, h.railTop, cutShade);
-    drawCutFace(state, rIns, h.railBottom, rOut, h.bodyBottom, cutShade);
+    const TintScope dark(state, Tint::Dark);
+    drawCutFace(state, {.yA = yUpper + holeRadius,
+                        .yB = h.bodyTop + 11,
+                        .zA = -rIns,
+                        .zB = -rOut,
+                        .shade = cutShade});
+    drawCutFace(
+        state,
+        {.yA = holeRadius, .yB = yUpper - holeRadius, .zA = -rIns, .zB = -rOut, .shade = cutShade});
+    drawCutFace(
+        state,
+        {.yA = h.bodyBottom, .yB = -holeRadius, .zA = -rIns, .zB = -rOut, .shade = cutShade});
+    drawCutFace(state,
+                {.yA = h.railTop, .yB = h.bodyTop + 11, .zA = rIns, .zB = rOut, .shade = cutShade});
+    drawCutFace(
+        state, {.yA = h.bodyBottom, .yB = h.railBottom, .zA = rIns, .zB = rOut, .shade = cutShade});
     // The profiles take the colour the last section left current.
     drawOnBothSides([&] { drawJacketFootProfile(h.bottom + 30, rIns); });
     drawOnBothSides([&] { drawJacketTopProfile(h.bodyTop + 11, rIns); });
-    state.darkTint = false;
 }
 
 // The near-black jacket round the pipe with its slot for the rail and closed ends.
 void drawInsulationJacket(SceneState& state, const ChamberHeights& h, float holeRadius, bool full) {
     const float rOut = state.pipeOuterRadius, rIns = rOut + insulationThickness;
     const int n = segmentsFor(full);
-    state.darkTint = true;
+    const TintScope dark(state, Tint::Dark);
     if (isR760(state)) {
         // Reaches down over the bottom end fitting and closes above the top fitting.
         const float yLow = h.bodyBottom - 30.5f, yHigh = h.bodyTop + 15.5f;
-        DrawChamberWall(state, full, insulationSlotHalfWidth, holeRadius, rIns, yLow, yHigh);
+        DrawChamberWall(state, full,
+                        {.slotHalfWidth = insulationSlotHalfWidth,
+                         .holeRadius = holeRadius,
+                         .radius = rIns,
+                         .yBottom = yLow,
+                         .yTop = yHigh});
         drawRevolvedStrip(state, n, rIns, 20, yLow, yLow);
         drawRevolvedStrip(state, n, rIns, 0, yHigh, yHigh);
     } else {
-        DrawChamberWall(state, full, insulationSlotHalfWidth, holeRadius, rIns, h.bodyBottom,
-                        h.bodyTop);
+        DrawChamberWall(state, full,
+                        {.slotHalfWidth = insulationSlotHalfWidth,
+                         .holeRadius = holeRadius,
+                         .radius = rIns,
+                         .yBottom = h.bodyBottom,
+                         .yTop = h.bodyTop});
         drawRevolvedStrip(state, n, rIns, rOut, h.bodyBottom, h.bodyBottom);
         drawRevolvedStrip(state, n, rIns, rOut, h.bodyTop, h.bodyTop);
     }
-    state.darkTint = false;
 }
 
 // The upper spring hangs down from the top end, the lower one stands on the bottom end.
@@ -174,13 +193,12 @@ void drawBoltedEnds(SceneState& state, const std::array<PlacedPart, chamberEleme
 }
 
 // One half of a wall section as a quad strip; side +1 draws the kept half x >= 0, -1 its mirror.
-void drawWallSectionHalf(float side, float dim, float slotHalfWidth, float holeRadius, float radius,
-                         float yHole, float yFar) {
-    float grey = 0.2f;
+void drawWallSectionHalf(float side, float dim, const WallSection& section) {
+    const auto [slotHalfWidth, holeRadius, radius, yHole, yFar] = section;
+    float shade = 0.2f;
     const auto shadeNextColumn = [&](float growth) {
-        const float level = grey / dim;
-        glColor3f(level, level, level);
-        grey += growth;
+        grey(shade / dim);
+        shade += growth;
     };
     const auto column = [&](float x, float yNear, float z) {
         glVertex3f(side * x, yFar, z);
@@ -270,8 +288,16 @@ void DrawChamberBody(SceneState& state, const PlacedPart& placement, bool full) 
     const float outerHole = state.connection.outerDiameter / 2;
     const float innerHole = state.connection.innerDiameter / 2;
 
-    DrawChamberWall(state, full, 0, outerHole, state.pipeOuterRadius, h.bodyBottom, h.bodyTop);
-    DrawChamberWall(state, full, 0, innerHole, state.pipeInnerRadius, h.bodyBottom, h.bodyTop);
+    DrawChamberWall(state, full,
+                    {.holeRadius = outerHole,
+                     .radius = state.pipeOuterRadius,
+                     .yBottom = h.bodyBottom,
+                     .yTop = h.bodyTop});
+    DrawChamberWall(state, full,
+                    {.holeRadius = innerHole,
+                     .radius = state.pipeInnerRadius,
+                     .yBottom = h.bodyBottom,
+                     .yTop = h.bodyTop});
     if (!full) {
         drawWallSections(state, h, outerHole);
         if (state.insulationVisible) drawInsulationSections(state, h, outerHole);
@@ -280,32 +306,36 @@ void DrawChamberBody(SceneState& state, const PlacedPart& placement, bool full) 
     drawSprings(state, h, full);
 }
 
-void DrawChamberWall(const SceneState& state, bool full, float slotHalfWidth, float holeRadius,
-                     float radius, float yBottom, float yTop) {
+void DrawChamberWall(const SceneState& state, bool full, const ChamberWall& wall) {
     const float yUpper = state.displayHeight, yMiddle = state.displayHeight / 2;
-    if (slotHalfWidth == 0) {
+    const auto open = [&](float yHole, float yFar) {
+        return WallSection{.slotHalfWidth = wall.slotHalfWidth,
+                           .holeRadius = wall.holeRadius,
+                           .radius = wall.radius,
+                           .yHole = yHole,
+                           .yFar = yFar};
+    };
+    if (wall.slotHalfWidth == 0) {
         // Pipe wall: each hole is met by one section from below and one from above.
         constexpr float dim = 1;
-        DrawWallSection(full, dim, 0, holeRadius, radius, 0, yBottom);
-        DrawWallSection(full, dim, 0, holeRadius, radius, yUpper, yTop);
-        DrawWallSection(full, dim, 0, holeRadius, radius, 0, yMiddle);
-        DrawWallSection(full, dim, 0, holeRadius, radius, yUpper, yMiddle);
+        for (const WallSection& section : {open(0, wall.yBottom), open(yUpper, wall.yTop),
+                                           open(0, yMiddle), open(yUpper, yMiddle)})
+            DrawWallSection(full, dim, section);
         return;
     }
     // Insulation: open at the front over the rail's extent, closed below and above it.
     constexpr float dim = 10;
     const ChamberHeights h = chamberHeights(state);
-    const float slot = slotHalfWidth;
-    DrawWallSection(full, dim, 0, 0, radius, h.railBottom, yBottom);
-    DrawWallSection(full, dim, slot, holeRadius, radius, 0, h.railBottom);
-    DrawWallSection(full, dim, slot, holeRadius, radius, yUpper, h.railTop);
-    DrawWallSection(full, dim, 0, 0, radius, h.railTop, yTop);
-    DrawWallSection(full, dim, slot, holeRadius, radius, 0, yMiddle);
-    DrawWallSection(full, dim, slot, holeRadius, radius, yUpper, yMiddle);
+    const auto closed = [&](float yFrom, float yFar) {
+        return WallSection{.holeRadius = 0, .radius = wall.radius, .yHole = yFrom, .yFar = yFar};
+    };
+    for (const WallSection& section :
+         {closed(h.railBottom, wall.yBottom), open(0, h.railBottom), open(yUpper, h.railTop),
+          closed(h.railTop, wall.yTop), open(0, yMiddle), open(yUpper, yMiddle)})
+        DrawWallSection(full, dim, section);
 }
 
-void DrawWallSection(bool full, float dim, float slotHalfWidth, float holeRadius, float radius,
-                     float yHole, float yFar) {
-    drawWallSectionHalf(1, dim, slotHalfWidth, holeRadius, radius, yHole, yFar);
-    if (full) drawWallSectionHalf(-1, dim, slotHalfWidth, holeRadius, radius, yHole, yFar);
+void DrawWallSection(bool full, float dim, const WallSection& section) {
+    drawWallSectionHalf(1, dim, section);
+    if (full) drawWallSectionHalf(-1, dim, section);
 }

@@ -16,7 +16,23 @@ void ConstructChamber(ChamberPart& pipe);
 void DrawChamberWhole(SceneState& state, const ChamberPart& pipe);
 void DrawChamber(SceneState& state, const ChamberPart& pipe, bool full);
 void DrawChamberBody(SceneState& state, const PlacedPart& placement, bool full);
-void DrawChamberWall(const SceneState& state, bool full, float slotHalfWidth, float holeRadius,
-                     float radius, float yBottom, float yTop);
-void DrawWallSection(bool full, float dim, float slotHalfWidth, float holeRadius, float radius,
-                     float yHole, float yFar);
+
+// A wall round the chamber axis from yBottom to yTop, cut by the two connection holes and, for
+// the insulation, by the slot for the rail in front.
+struct ChamberWall {
+    float slotHalfWidth = 0; // 0: no slot, the pipe wall
+    float holeRadius;
+    float radius;
+    float yBottom, yTop;
+};
+void DrawChamberWall(const SceneState& state, bool full, const ChamberWall& wall);
+
+// One section of such a wall, from the height of a hole's centre to a far height; its grey
+// darkens by the divisor dim.
+struct WallSection {
+    float slotHalfWidth = 0;
+    float holeRadius;
+    float radius;
+    float yHole, yFar;
+};
+void DrawWallSection(bool full, float dim, const WallSection& section);

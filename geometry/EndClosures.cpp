@@ -7,56 +7,39 @@
 #include <GL/gl.h>
 
 #include <array>
-#include <cmath>
 #include <initializer_list>
 #include <utility>
 
 namespace {
 
 // The closures are drawn as profile lists around the chamber axis; these wrappers keep the
-// argument order of those lists (radius before heights for tubes, height first for rings, the
-// base-coloured edge yA first for cut faces) and the segment count of the current view.
+// argument order of those lists (radius before heights for tubes, height first for rings, radii
+// before heights for strips) and the segment count of the current view.
 class Profile {
   public:
-    Profile(const SceneState& state, bool full) : state(state), n(full ? 36 : 18) {}
+    Profile(const SceneState& state, bool full) : state(state), n(segmentsFor(full)) {}
 
     void tube(float radius, float heightA, float heightB) const {
-        drawTube(state, n, 0, 0, heightA, heightB, radius);
+        drawTube(state, n, {.heightA = heightA, .heightB = heightB, .radius = radius});
     }
     void ring(float height, float radiusA, float radiusB) const {
-        drawRing(state, n, 0, 0, height, radiusA, radiusB);
+        drawRing(state, n, {.height = height, .radiusA = radiusA, .radiusB = radiusB});
     }
     void strip(float radiusA, float radiusB, float heightA, float heightB) const {
         drawRevolvedStrip(state, n, radiusA, radiusB, heightA, heightB);
     }
-    void cutFace(float yA, float yB, float zA, float zB, float shade) const {
-        drawCutFace(state, zA, yB, zB, yA, shade);
-    }
+    void cutFace(const CutFace& face) const { drawCutFace(state, face); }
     // A wall cut on both sides of the axis: the face at +z and its twin at -z.
-    void cutFaces(float yA, float yB, float zA, float zB, float shade) const {
-        cutFace(yA, yB, zA, zB, shade);
-        cutFace(yA, yB, -zA, -zB, shade);
-    }
-    // The wall of a bolt hole on the bolt circle, always drawn whole.
-    void boltHole(float boltCircle, float radius, float heightA, float heightB) const {
-        const float k = boltCircle / std::sqrt(2.0f);
-        drawTube(state, 36, k, k, heightA, heightB, radius);
+    void cutFaces(const CutFace& face) const {
+        cutFace(face);
+        cutFace(
+            {.yA = face.yA, .yB = face.yB, .zA = -face.zA, .zB = -face.zB, .shade = face.shade});
     }
 
   private:
     const SceneState& state;
     int n;
 };
-
-// Flange faces are drawn a quarter at a time, turning 90 degrees about Y in between: four
-// quarters for the whole view, the two on the +X side for the cut-away view.
-template <typename DrawQuarter> void forEachQuarter(bool full, DrawQuarter drawQuarter) {
-    MatrixScope scope;
-    for (int quarter = 0; quarter < (full ? 4 : 2); ++quarter) {
-        drawQuarter();
-        glRotatef(90, 0, 1, 0);
-    }
-}
 
 // Heights of a bolted flange set are measured from the chamber end towards the body: inward is
 // -1 at the top end and +1 at the bottom end, so the bottom set mirrors the top one.
@@ -68,39 +51,41 @@ void drawPipeFlange(const SceneState& state, bool full, float end, float inward)
     const float hole = state.boltHoleRadiusB;
     const auto y = [&](float h) { return end + inward * h; };
     if (!full) {
-        p.cutFaces(y(13), y(10), f, rOut + 6, 0.5f);
-        p.cutFaces(y(18), y(13), f, rIn, 0.4f);
+        p.cutFaces({.yA = y(13), .yB = y(10), .zA = f, .zB = rOut + 6, .shade = 0.5f});
+        p.cutFaces({.yA = y(18), .yB = y(13), .zA = f, .zB = rIn, .shade = 0.4f});
     }
     p.tube(rIn, y(18), y(13));
     p.tube(f, y(18), y(10));
     p.tube(rOut + 6, y(10), y(13));
     p.ring(y(13), rIn, rOut + 6);
-    forEachQuarter(full, [&] {
-        DrawFlangeFaceQuarter(hole, k, f, rIn, y(18));
-        DrawFlangeFaceQuarter(hole, k, f, rOut + 6, y(10));
-        p.boltHole(k, hole, y(10), y(18));
-    });
+    drawFlangeFaces(state, full,
+                    {.holeRadius = hole,
+                     .boltCircleRadius = k,
+                     .outerRadius = f,
+                     .firstInnerRadius = rIn,
+                     .firstY = y(18),
+                     .secondInnerRadius = rOut + 6,
+                     .secondY = y(10)});
 }
 
 // Gasket ring in the flange recess, between the pipe bore and the recess wall.
 void drawGasket(SceneState& state, bool full, float end, float inward) {
     const float rIn = state.pipeInnerRadius, recess = state.pipeOuterRadius + 6;
     const auto y = [&](float h) { return end + inward * h; };
-    state.greenTint = true;
+    const TintScope green(state, Tint::Green);
     const Profile p(state, full);
-    if (!full) p.cutFaces(y(13), y(11), recess, rIn, 0.5f);
+    if (!full) p.cutFaces({.yA = y(13), .yB = y(11), .zA = recess, .zB = rIn, .shade = 0.5f});
     p.ring(y(11), recess, rIn);
     p.ring(y(13), recess, rIn);
     p.tube(recess, y(11), y(13));
     p.tube(rIn, y(11), y(13));
-    state.greenTint = false;
 }
 
 // Bolts on the bolt circle at the diagonals, listed as (x, z) signs; the cut-away view keeps
 // the first two, which lie on the +X side.
 using Corners = std::array<std::pair<float, float>, 4>;
 void drawBolts(const SceneState& state, bool full, float angle, float y, const Corners& corners) {
-    const float k = state.boltCircleRadius / std::sqrt(2.0f);
+    const float k = diagonalOffset(state.boltCircleRadius);
     for (int i = 0; i < (full ? 4 : 2); ++i)
         DrawBolt(state, angle, corners[i].first * k, y, corners[i].second * k);
 }
@@ -120,8 +105,87 @@ void sectionPrimitiveTwice(GLenum mode, std::initializer_list<std::pair<float, f
     sectionPrimitive(mode, points);
 }
 
-void grey(float g) {
-    glColor3f(g, g, g);
+// The foot of the "R-760" end cap: two flat faces (each a quadrant from +X to -Z) alternating
+// with two curved quadrants (from +Z to +X); the cut-away view keeps one of each.
+void drawEndCapFoot(const SceneState& state, bool full) {
+    MatrixScope scope;
+    for (int half = 0; half < (full ? 2 : 1); ++half) {
+        glBegin(GL_TRIANGLES);
+        grey(0.5f);
+        glVertex3f(0, 0, 0);
+        grey(0.6f);
+        glVertex3f(16, 0, 0);
+        grey(0.9f);
+        glVertex3f(0, 0, -16);
+        glEnd();
+        glBegin(GL_QUADS);
+        grey(0.5f);
+        glVertex3f(16, 0, 0);
+        glVertex3f(0, 0, -16);
+        grey(0.7f);
+        glVertex3f(0, 1.5f, -17.5f);
+        glVertex3f(17.5f, 1.5f, 0);
+        glEnd();
+        glBegin(GL_QUADS);
+        grey(0.5f);
+        glVertex3f(0, 1.5f, -17.5f);
+        glVertex3f(17.5f, 1.5f, 0);
+        grey(0.7f);
+        glVertex3f(17.5f, 11, 0);
+        glVertex3f(0, 11, -17.5f);
+        glEnd();
+        drawRevolvedStrip(state, 9, 0, 16, 0, 0);
+        drawRevolvedStrip(state, 9, 16, 17.5f, 0, 1.5f);
+        drawRevolvedStrip(state, 9, 17.5f, 17.5f, 1.5f, 11);
+        glRotatef(180, 0, 1, 0);
+    }
+}
+
+// The turned body of the end cap above its foot.
+void drawEndCapProfile(const Profile& p) {
+    p.strip(13.5f, 21, 11, 11);
+    p.strip(21, 22.5f, 11, 12.5f);
+    p.strip(22.5f, 22.5f, 12.5f, 16.5f);
+    p.strip(22.5f, 20.5f, 16.5f, 16.5f);
+    p.strip(20.5f, 20.5f, 16.5f, 15);
+    p.strip(20.5f, 16.5f, 15, 15);
+    p.strip(16.5f, 16.5f, 15, 16.5f);
+    p.strip(16.5f, 15, 16.5f, 16.5f);
+    p.strip(15, 15, 16.5f, 21);
+    p.strip(15, 16.5f, 21, 22.5f);
+    p.strip(16.5f, 16.5f, 22.5f, 30.5f);
+    p.strip(16.5f, 15, 30.5f, 32);
+    p.strip(15, 13.5f, 32, 32);
+    p.strip(13.5f, 12.5f, 32, 25);
+    p.strip(12.5f, 12.5f, 25, 15);
+    p.strip(12.5f, 0, 15, 15);
+}
+
+// The cut-away end cap's section in the plane x = 0, on both sides of the axis.
+void drawEndCapSection() {
+    MatrixScope scope;
+    glColor3f(0.7f, 0, 0);
+    for (int side = 0; side < 2; ++side) {
+        if (side == 1) glRotatef(180, 0, 1, 0);
+        sectionPrimitive(GL_TRIANGLE_STRIP,
+                         {{0, 0}, {0, 16}, {15, 0}, {1.5f, 17.5f}, {15, 12.5f}, {11, 17.5f}});
+        sectionPrimitive(GL_TRIANGLE_STRIP, {{16.5f, 22.5f},
+                                             {12.5f, 22.5f},
+                                             {16.5f, 20.5f},
+                                             {11, 21},
+                                             {15, 20.5f},
+                                             {11, 17.5f},
+                                             {15, 16.5f},
+                                             {15, 12.5f},
+                                             {16.5f, 16.5f},
+                                             {16.5f, 15},
+                                             {15, 12.5f},
+                                             {16.5f, 15},
+                                             {25, 12.5f},
+                                             {32, 15},
+                                             {32, 13.5f}});
+        sectionPrimitive(GL_QUADS, {{21, 15}, {22.5f, 16.5f}, {30.5f, 16.5f}, {32, 15}});
+    }
 }
 
 } // namespace
@@ -141,10 +205,8 @@ void DrawDishedCap(const SceneState& state, bool full) {
         glEnd();
     };
     // Unlike the revolved primitives the cap is darkest at the front.
-    for (int i = 0; i < (full ? 36 : 18); ++i) {
-        const int a = i <= 17 ? i : 36 - i;
-        const int aNext = i <= 17 ? i + 1 : 35 - i;
-        const float g1 = a / 35.0f + 0.3f, g2 = aNext / 35.0f + 0.3f;
+    for (int i = 0; i < segmentsFor(full); ++i) {
+        const float g1 = backLitGrey(i), g2 = backLitGrey(i + 1);
         shell(i, rOut, yB, g1, g2);
         if (!full) shell(i, rIn, yB - 0.5f, g1, g2);
     }
@@ -185,17 +247,20 @@ void DrawCoverTop(const SceneState& state, const PlacedPart& placement, bool ful
     const float spigot = state.pipeOuterRadius + 6, f = state.flangeOuterRadius;
     const float k = state.boltCircleRadius, hole = state.boltHoleRadiusA;
     if (!full) {
-        p.cutFace(t - 8, t, -f, f, 0.5f);
-        p.cutFace(t - 11, t - 8, -spigot, spigot, 0.4f);
+        p.cutFace({.yA = t - 8, .yB = t, .zA = -f, .zB = f, .shade = 0.5f});
+        p.cutFace({.yA = t - 11, .yB = t - 8, .zA = -spigot, .zB = spigot, .shade = 0.4f});
     }
     p.tube(spigot, t - 8, t - 11);
     p.tube(f, t - 8, t);
     p.ring(t - 11, spigot, 0);
-    forEachQuarter(full, [&] {
-        DrawFlangeFaceQuarter(hole, k, f, spigot, t - 8);
-        DrawFlangeFaceQuarter(hole, k, f, 0, t);
-        p.boltHole(k, hole, t, t - 8);
-    });
+    drawFlangeFaces(state, full,
+                    {.holeRadius = hole,
+                     .boltCircleRadius = k,
+                     .outerRadius = f,
+                     .firstInnerRadius = spigot,
+                     .firstY = t - 8,
+                     .secondInnerRadius = 0,
+                     .secondY = t});
 }
 
 void DrawCoverBottom(const SceneState& state, const PlacedPart& placement, bool full) {
@@ -207,19 +272,22 @@ void DrawCoverBottom(const SceneState& state, const PlacedPart& placement, bool 
     const float k = state.boltCircleRadius, hole = state.boltHoleRadiusA;
     // Central hole of radius 8 for the drain plug, recess of radius 11 for its gasket.
     if (!full) {
-        p.cutFaces(b + 8, b + 11, spigot, 8, 0.4f);
-        p.cutFaces(b + 1, b + 8, f, 8, 0.3f);
-        p.cutFaces(b, b + 1, f, 11, 0.2f);
+        p.cutFaces({.yA = b + 8, .yB = b + 11, .zA = spigot, .zB = 8, .shade = 0.4f});
+        p.cutFaces({.yA = b + 1, .yB = b + 8, .zA = f, .zB = 8, .shade = 0.3f});
+        p.cutFaces({.yA = b, .yB = b + 1, .zA = f, .zB = 11, .shade = 0.2f});
     }
     p.ring(b + 11, spigot, 8);
     p.tube(spigot, b + 8, b + 11);
     p.tube(f, b + 8, b);
     p.tube(8, b + 11, b + 1);
-    forEachQuarter(full, [&] {
-        DrawFlangeFaceQuarter(hole, k, f, spigot, b + 8);
-        DrawFlangeFaceQuarter(hole, k, f, 11, b);
-        p.boltHole(k, hole, b, b + 8);
-    });
+    drawFlangeFaces(state, full,
+                    {.holeRadius = hole,
+                     .boltCircleRadius = k,
+                     .outerRadius = f,
+                     .firstInnerRadius = spigot,
+                     .firstY = b + 8,
+                     .secondInnerRadius = 11,
+                     .secondY = b});
 }
 
 void DrawBoltsTop(const SceneState& state, const PlacedPart& placement, bool full) {
@@ -255,12 +323,12 @@ void DrawDrainPlug(const SceneState& state, const PlacedPart& placement, bool fu
     const Profile p(state, full);
     const float b = chamberHeights(state).bottom;
     if (!full) {
-        p.cutFace(b - 8, b, 12, -12, 0.4f);
-        p.cutFace(b, b + 11, 8, -8, 0.5f);
+        p.cutFace({.yA = b - 8, .yB = b, .zA = 12, .zB = -12, .shade = 0.4f});
+        p.cutFace({.yA = b, .yB = b + 11, .zA = 8, .zB = -8, .shade = 0.5f});
     }
-    drawHexCap(full, 0, 0, b - 8, 12, HexPalette::Grey);
-    drawHexCap(full, 0, 0, b, 12, HexPalette::Grey);
-    drawHexSide(full, 0, 0, b, b - 8, 12, HexPalette::Grey);
+    drawHexCap(full, {.height = b - 8, .radius = 12}, HexPalette::Grey);
+    drawHexCap(full, {.height = b, .radius = 12}, HexPalette::Grey);
+    drawHexSide(full, {.heightA = b, .heightB = b - 8, .radius = 12}, HexPalette::Grey);
     p.tube(8, b, b + 11);
     p.ring(b + 11, 0, 8);
 }
@@ -269,14 +337,13 @@ void DrawPlugGasket(SceneState& state, const PlacedPart& placement, bool full) {
     MatrixScope scope;
     applyPose(placement.pose);
     const float b = chamberHeights(state).bottom;
-    state.greenTint = true;
+    const TintScope green(state, Tint::Green);
     const Profile p(state, full);
-    if (!full) p.cutFaces(b, b + 1, 8, 11, 0.5f);
+    if (!full) p.cutFaces({.yA = b, .yB = b + 1, .zA = 8, .zB = 11, .shade = 0.5f});
     p.ring(b, 8, 11);
     p.ring(b + 1, 8, 11);
     p.tube(8, b, b + 1);
     p.tube(11, b, b + 1);
-    state.greenTint = false;
 }
 
 void DrawTopEndFitting(const SceneState& state, bool full) {
@@ -322,102 +389,28 @@ void DrawBottomEndFitting(const SceneState& state, bool full) {
 }
 
 void DrawBottomEndRing(SceneState& state, bool full) {
-    state.greenTint = true;
+    const TintScope green(state, Tint::Green);
     const Profile p(state, full);
     p.strip(16.6f, 20.4f, -1.5f, -1.5f);
     p.strip(20.4f, 20.4f, -1.5f, 0);
     p.strip(20.4f, 16.6f, 0, 0);
     p.strip(16.6f, 16.6f, 0, -1.5f);
-    if (!full) p.cutFaces(-1.5f, 0, 16.6f, 20.4f, 0.5f);
-    state.greenTint = false;
+    if (!full) p.cutFaces({.yA = -1.5f, .yB = 0, .zA = 16.6f, .zB = 20.4f, .shade = 0.5f});
 }
 
 void DrawBottomEndCap(const SceneState& state, bool full) {
-    // Lower part: two flat faces (each a quadrant from +X to -Z) alternating with two curved
-    // quadrants (from +Z to +X); the cut-away view keeps one of each.
-    {
-        MatrixScope scope;
-        for (int half = 0; half < (full ? 2 : 1); ++half) {
-            glBegin(GL_TRIANGLES);
-            grey(0.5f);
-            glVertex3f(0, 0, 0);
-            grey(0.6f);
-            glVertex3f(16, 0, 0);
-            grey(0.9f);
-            glVertex3f(0, 0, -16);
-            glEnd();
-            glBegin(GL_QUADS);
-            grey(0.5f);
-            glVertex3f(16, 0, 0);
-            glVertex3f(0, 0, -16);
-            grey(0.7f);
-            glVertex3f(0, 1.5f, -17.5f);
-            glVertex3f(17.5f, 1.5f, 0);
-            glEnd();
-            glBegin(GL_QUADS);
-            grey(0.5f);
-            glVertex3f(0, 1.5f, -17.5f);
-            glVertex3f(17.5f, 1.5f, 0);
-            grey(0.7f);
-            glVertex3f(17.5f, 11, 0);
-            glVertex3f(0, 11, -17.5f);
-            glEnd();
-            drawRevolvedStrip(state, 9, 0, 16, 0, 0);
-            drawRevolvedStrip(state, 9, 16, 17.5f, 0, 1.5f);
-            drawRevolvedStrip(state, 9, 17.5f, 17.5f, 1.5f, 11);
-            glRotatef(180, 0, 1, 0);
-        }
-    }
-    const Profile p(state, full);
-    p.strip(13.5f, 21, 11, 11);
-    p.strip(21, 22.5f, 11, 12.5f);
-    p.strip(22.5f, 22.5f, 12.5f, 16.5f);
-    p.strip(22.5f, 20.5f, 16.5f, 16.5f);
-    p.strip(20.5f, 20.5f, 16.5f, 15);
-    p.strip(20.5f, 16.5f, 15, 15);
-    p.strip(16.5f, 16.5f, 15, 16.5f);
-    p.strip(16.5f, 15, 16.5f, 16.5f);
-    p.strip(15, 15, 16.5f, 21);
-    p.strip(15, 16.5f, 21, 22.5f);
-    p.strip(16.5f, 16.5f, 22.5f, 30.5f);
-    p.strip(16.5f, 15, 30.5f, 32);
-    p.strip(15, 13.5f, 32, 32);
-    p.strip(13.5f, 12.5f, 32, 25);
-    p.strip(12.5f, 12.5f, 25, 15);
-    p.strip(12.5f, 0, 15, 15);
-    if (full) return;
-    MatrixScope scope;
-    glColor3f(0.7f, 0, 0);
-    for (int side = 0; side < 2; ++side) {
-        if (side == 1) glRotatef(180, 0, 1, 0);
-        sectionPrimitive(GL_TRIANGLE_STRIP,
-                         {{0, 0}, {0, 16}, {15, 0}, {1.5f, 17.5f}, {15, 12.5f}, {11, 17.5f}});
-        sectionPrimitive(GL_TRIANGLE_STRIP, {{16.5f, 22.5f},
-                                             {12.5f, 22.5f},
-                                             {16.5f, 20.5f},
-                                             {11, 21},
-                                             {15, 20.5f},
-                                             {11, 17.5f},
-                                             {15, 16.5f},
-                                             {15, 12.5f},
-                                             {16.5f, 16.5f},
-                                             {16.5f, 15},
-                                             {15, 12.5f},
-                                             {16.5f, 15},
-                                             {25, 12.5f},
-                                             {32, 15},
-                                             {32, 13.5f}});
-        sectionPrimitive(GL_QUADS, {{21, 15}, {22.5f, 16.5f}, {30.5f, 16.5f}, {32, 15}});
-    }
+    drawEndCapFoot(state, full);
+    drawEndCapProfile(Profile(state, full));
+    if (!full) drawEndCapSection();
 }
 
 void DrawBolt(const SceneState& state, float angle, float x, float y, float z) {
     MatrixScope scope;
     glTranslatef(x, y, z);
     glRotatef(angle, 0, 0, 1);
-    drawRing(state, 36, 0, 0, -6, 0, 5); // head end face
-    drawRing(state, 36, 0, 0, 0, 3, 5);  // under the head
-    drawRing(state, 36, 0, 0, 20, 3, 0); // shank end
-    drawTube(state, 36, 0, 0, -6, 0, 5); // head
-    drawTube(state, 36, 0, 0, 0, 20, 3); // shank
+    drawRing(state, 36, {.height = -6, .radiusA = 0, .radiusB = 5}); // head end face
+    drawRing(state, 36, {.height = 0, .radiusA = 3, .radiusB = 5});  // under the head
+    drawRing(state, 36, {.height = 20, .radiusA = 3, .radiusB = 0}); // shank end
+    drawTube(state, 36, {.heightA = -6, .heightB = 0, .radius = 5}); // head
+    drawTube(state, 36, {.heightA = 0, .heightB = 20, .radius = 3}); // shank
 }

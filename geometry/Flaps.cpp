@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -67,6 +68,13 @@ void drawMagnetCore(const SceneState& state, int side) {
     }
 }
 
+// One quad of a flap in the colour of a side at a shade; between glBegin(GL_QUADS) and glEnd.
+void faceQuad(const SceneState& state, int side, float shade,
+              std::initializer_list<Point3> corners) {
+    setFaceColour(state, side, shade);
+    for (const Point3& c : corners) glVertex3f(c.x, c.y, c.z);
+}
+
 // The plate's face at z = 0.5, lit from the upper left, and its four edges down to z = 0.
 void drawPlate(const SceneState& state, int side) {
     glBegin(GL_QUADS);
@@ -77,76 +85,38 @@ void drawPlate(const SceneState& state, int side) {
     setFaceColour(state, side, 0.8f);
     glVertex3f(13, -4, 0.5f);
     glVertex3f(-13, -4, 0.5f);
-
-    // edge y = -4
-    glVertex3f(-13, -4, 0.5f);
-    glVertex3f(13, -4, 0.5f);
-    glVertex3f(13, -4, 0);
-    glVertex3f(-13, -4, 0);
-    // edge x = -13
-    glVertex3f(-13, 4, 0.5f);
-    glVertex3f(-13, -4, 0.5f);
-    glVertex3f(-13, -4, 0);
-    glVertex3f(-13, 4, 0);
-    // edge y = 4
-    glVertex3f(-13, 4, 0.5f);
-    glVertex3f(13, 4, 0.5f);
-    glVertex3f(13, 4, 0);
-    glVertex3f(-13, 4, 0);
-    // edge x = 13
-    glVertex3f(13, 4, 0.5f);
-    glVertex3f(13, -4, 0.5f);
-    glVertex3f(13, -4, 0);
-    glVertex3f(13, 4, 0);
+    // edges y = -4, x = -13, y = 4, x = 13
+    faceQuad(state, side, 0.8f, {{-13, -4, 0.5f}, {13, -4, 0.5f}, {13, -4, 0}, {-13, -4, 0}});
+    faceQuad(state, side, 0.8f, {{-13, 4, 0.5f}, {-13, -4, 0.5f}, {-13, -4, 0}, {-13, 4, 0}});
+    faceQuad(state, side, 0.8f, {{-13, 4, 0.5f}, {13, 4, 0.5f}, {13, 4, 0}, {-13, 4, 0}});
+    faceQuad(state, side, 0.8f, {{13, 4, 0.5f}, {13, -4, 0.5f}, {13, -4, 0}, {13, 4, 0}});
     glEnd();
 }
 
 // A small square of the other side's colour near the face's corner, and the half pin beyond
 // the plate's end that the flap turns on.
 void drawPinAndMarker(const SceneState& state, int side) {
-    const int otherSide = 1 - side;
+    const int other = 1 - side;
     glBegin(GL_QUADS);
     // marker
-    setFaceColour(state, otherSide, 0.9f);
-    glVertex3f(-9, 4, 0.52f);
-    glVertex3f(-8, 4, 0.52f);
-    glVertex3f(-8, 3, 0.52f);
-    glVertex3f(-9, 3, 0.52f);
-    // pin top
-    setFaceColour(state, side, 0.8f);
-    glVertex3f(-14, 0.6f, 0.6f);
-    glVertex3f(-13, 0.6f, 0.6f);
-    glVertex3f(-13, -0.6f, 0.6f);
-    glVertex3f(-14, -0.6f, 0.6f);
-    // pin side y = -0.6
-    glVertex3f(-14, -0.6f, 0.6f);
-    glVertex3f(-13, -0.6f, 0.6f);
-    glVertex3f(-13, -0.6f, 0);
-    glVertex3f(-14, -0.6f, 0);
+    faceQuad(state, other, 0.9f, {{-9, 4, 0.52f}, {-8, 4, 0.52f}, {-8, 3, 0.52f}, {-9, 3, 0.52f}});
+    // pin top, pin side y = -0.6
+    faceQuad(state, side, 0.8f,
+             {{-14, 0.6f, 0.6f}, {-13, 0.6f, 0.6f}, {-13, -0.6f, 0.6f}, {-14, -0.6f, 0.6f}});
+    faceQuad(state, side, 0.8f,
+             {{-14, -0.6f, 0.6f}, {-13, -0.6f, 0.6f}, {-13, -0.6f, 0}, {-14, -0.6f, 0}});
     // pin end x = -14
-    setFaceColour(state, side, 0.7f);
-    glVertex3f(-14, 0.6f, 0.6f);
-    glVertex3f(-14, -0.6f, 0.6f);
-    glVertex3f(-14, -0.6f, 0);
-    glVertex3f(-14, 0.6f, 0);
+    faceQuad(state, side, 0.7f,
+             {{-14, 0.6f, 0.6f}, {-14, -0.6f, 0.6f}, {-14, -0.6f, 0}, {-14, 0.6f, 0}});
     // pin side y = 0.6
-    setFaceColour(state, side, 0.8f);
-    glVertex3f(-14, 0.6f, 0.6f);
-    glVertex3f(-13, 0.6f, 0.6f);
-    glVertex3f(-13, 0.6f, 0);
-    glVertex3f(-14, 0.6f, 0);
+    faceQuad(state, side, 0.8f,
+             {{-14, 0.6f, 0.6f}, {-13, 0.6f, 0.6f}, {-13, 0.6f, 0}, {-14, 0.6f, 0}});
     // pin step x = -13
-    setFaceColour(state, side, 0.7f);
-    glVertex3f(-13, 0.6f, 0.6f);
-    glVertex3f(-13, -0.6f, 0.6f);
-    glVertex3f(-13, -0.6f, 0.5f);
-    glVertex3f(-13, 0.6f, 0.5f);
+    faceQuad(state, side, 0.7f,
+             {{-13, 0.6f, 0.6f}, {-13, -0.6f, 0.6f}, {-13, -0.6f, 0.5f}, {-13, 0.6f, 0.5f}});
     // marker edge
-    setFaceColour(state, otherSide, 0.8f);
-    glVertex3f(-9, 4.01f, 0.52f);
-    glVertex3f(-8, 4.01f, 0.52f);
-    glVertex3f(-8, 4.01f, 0);
-    glVertex3f(-9, 4.01f, 0);
+    faceQuad(state, other, 0.8f,
+             {{-9, 4.01f, 0.52f}, {-8, 4.01f, 0.52f}, {-8, 4.01f, 0}, {-9, 4.01f, 0}});
     glEnd();
 }
 

@@ -4,6 +4,8 @@
 
 #include <GL/gl.h>
 
+#include <array>
+
 namespace {
 
 // The body's ends relative to the liquid surface, and the shell radii.
@@ -24,10 +26,9 @@ void drawDomeStrip(int i, float radius, float baseY, float direction) {
     for (int j = 0; j <= 9; ++j) {
         const SpherePoint p = SphereTable[i][j];
         const SpherePoint q = SphereTable[i + 1][j];
-        const float gp = revolvedGrey(i), gq = revolvedGrey(i + 1);
-        glColor3f(gp, gp, gp);
+        grey(revolvedGrey(i));
         glVertex3f(radius * p.x, baseY + direction * radius * p.z / 2, radius * p.y);
-        glColor3f(gq, gq, gq);
+        grey(revolvedGrey(i + 1));
         glVertex3f(radius * q.x, baseY + direction * radius * q.z / 2, radius * q.y);
     }
     glEnd();
@@ -38,8 +39,7 @@ void drawWall(int lastIndex, float radius, float top, float bottom) {
     glBegin(GL_QUAD_STRIP);
     for (int i = 0; i <= lastIndex; ++i) {
         const auto [s, c] = CircleTable[i];
-        const float g = revolvedGrey(i) + 0.1f;
-        glColor3f(g, g, g);
+        grey(revolvedGrey(i) + 0.1f);
         glVertex3f(radius * s, top, radius * c);
         glVertex3f(radius * s, bottom, radius * c);
     }
@@ -72,62 +72,59 @@ void drawWallSection(const FloatShape& f) {
     glEnd();
 }
 
+using Rgb = std::array<float, 3>;
+
+void setColour(const Rgb& c) {
+    glColor3f(c[0], c[1], c[2]);
+}
+
+// The half disc that closes the magnet at z, its centre in one colour and its rim in another.
+void drawPoleFace(float m, float z, const Rgb& centre, const Rgb& rim) {
+    glBegin(GL_TRIANGLE_FAN);
+    setColour(centre);
+    glVertex3f(0, 0, z);
+    setColour(rim);
+    for (int i = 0; i <= 18; ++i) glVertex3f(m * CircleTable[i].s, m * CircleTable[i].c, z);
+    glEnd();
+}
+
+// The half of the mantle between the pole face at z and the magnet's middle, the pole's colour
+// there turning dark grey at the middle.
+void drawMantleHalf(float m, float z, const Rgb& pole) {
+    glBegin(GL_QUAD_STRIP);
+    for (int i = 0; i <= 18; ++i) {
+        const auto [s, c] = CircleTable[i];
+        setColour(pole);
+        glVertex3f(m * s, m * c, z);
+        grey(0.2f);
+        glVertex3f(m * s, m * c, 0);
+    }
+    glEnd();
+}
+
+// The section of one pole in the plane x = 0, from the pole face at z to the middle; the first
+// corner lies at y = yFirst.
+void drawPoleSection(float yFirst, float z, const Rgb& pole) {
+    glBegin(GL_QUADS);
+    setColour(pole);
+    glVertex3f(0, yFirst, z);
+    glVertex3f(0, -yFirst, z);
+    grey(0.4f);
+    glVertex3f(0, -yFirst, 0);
+    glVertex3f(0, yFirst, 0);
+    glEnd();
+}
+
 // Half of the bar magnet at the liquid surface, its axis along Z: red pole at +Z, green at -Z.
 void drawMagnetHalf(float magnetRadius, float poleZ) {
     const float m = magnetRadius;
     const float redZ = poleZ, greenZ = -poleZ;
-
-    glBegin(GL_TRIANGLE_FAN); // red end face
-    glColor3f(0.6f, 0, 0);
-    glVertex3f(0, 0, redZ);
-    glColor3f(1, 0, 0);
-    for (int i = 0; i <= 18; ++i) glVertex3f(m * CircleTable[i].s, m * CircleTable[i].c, redZ);
-    glEnd();
-
-    glBegin(GL_TRIANGLE_FAN); // green end face
-    glColor3f(0, 0.6f, 0);
-    glVertex3f(0, 0, greenZ);
-    glColor3f(0, 1, 0);
-    for (int i = 0; i <= 18; ++i) glVertex3f(m * CircleTable[i].s, m * CircleTable[i].c, greenZ);
-    glEnd();
-
-    glBegin(GL_QUAD_STRIP); // red half of the mantle
-    for (int i = 0; i <= 18; ++i) {
-        const auto [s, c] = CircleTable[i];
-        glColor3f(0.8f, 0, 0);
-        glVertex3f(m * s, m * c, redZ);
-        glColor3f(0.2f, 0.2f, 0.2f);
-        glVertex3f(m * s, m * c, 0);
-    }
-    glEnd();
-
-    glBegin(GL_QUAD_STRIP); // green half of the mantle
-    for (int i = 0; i <= 18; ++i) {
-        const auto [s, c] = CircleTable[i];
-        glColor3f(0, 0.8f, 0);
-        glVertex3f(m * s, m * c, greenZ);
-        glColor3f(0.2f, 0.2f, 0.2f);
-        glVertex3f(m * s, m * c, 0);
-    }
-    glEnd();
-
-    glBegin(GL_QUADS); // red section
-    glColor3f(1, 0.2f, 0.2f);
-    glVertex3f(0, -m, redZ);
-    glVertex3f(0, m, redZ);
-    glColor3f(0.4f, 0.4f, 0.4f);
-    glVertex3f(0, m, 0);
-    glVertex3f(0, -m, 0);
-    glEnd();
-
-    glBegin(GL_QUADS); // green section
-    glColor3f(0.2f, 1, 0.2f);
-    glVertex3f(0, m, greenZ);
-    glVertex3f(0, -m, greenZ);
-    glColor3f(0.4f, 0.4f, 0.4f);
-    glVertex3f(0, -m, 0);
-    glVertex3f(0, m, 0);
-    glEnd();
+    drawPoleFace(m, redZ, {0.6f, 0, 0}, {1, 0, 0});
+    drawPoleFace(m, greenZ, {0, 0.6f, 0}, {0, 1, 0});
+    drawMantleHalf(m, redZ, {0.8f, 0, 0});
+    drawMantleHalf(m, greenZ, {0, 0.8f, 0});
+    drawPoleSection(-m, redZ, {1, 0.2f, 0.2f});
+    drawPoleSection(m, greenZ, {0.2f, 1, 0.2f});
 }
 
 // The float's frame: its placement, lifted so that the origin lies on the liquid surface.

@@ -37,12 +37,56 @@ const std::array<std::array<SpherePoint, 37>, 37> sphereTableData = buildSphereT
 const std::array<SinCos, 37>& CircleTable = circleTableData;
 const std::array<std::array<SpherePoint, 37>, 37>& SphereTable = sphereTableData;
 
-float revolvedGrey(int i) {
-    const int k = i <= 17 ? i : 36 - i;
-    return 1.0f - (k / 35.0f + 0.3f);
+int stepsFromFront(int i) {
+    return i <= 17 ? i : 36 - i;
 }
 
-void drawCutFace(const SceneState& state, float zA, float yB, float zB, float yA, float shade) {
+float revolvedGrey(int i) {
+    return 1.0f - backLitGrey(i);
+}
+
+float backLitGrey(int i) {
+    return stepsFromFront(i) / 35.0f + 0.3f;
+}
+
+void grey(float level) {
+    glColor3f(level, level, level);
+}
+
+void greyQuad(float shadeA, Point3 a0, Point3 a1, float shadeB, Point3 b0, Point3 b1) {
+    grey(shadeA);
+    glVertex3f(a0.x, a0.y, a0.z);
+    glVertex3f(a1.x, a1.y, a1.z);
+    grey(shadeB);
+    glVertex3f(b0.x, b0.y, b0.z);
+    glVertex3f(b1.x, b1.y, b1.z);
+}
+
+float diagonalOffset(float radius) {
+    return radius / std::sqrt(2.0f);
+}
+
+void drawGlandDome(float base, float direction) {
+    for (int i = 0; i < 36; ++i) {
+        glBegin(GL_QUAD_STRIP);
+        for (int j = 0; j <= 9; ++j) {
+            for (const SpherePoint& p : {SphereTable[i][j], SphereTable[i + 1][j]})
+                glVertex3f(8 * p.x, base + direction * 8 * p.z / 2, 8 * p.y);
+        }
+        glEnd();
+    }
+}
+
+void forEachFlangeQuarter(bool full, const std::function<void()>& drawQuarter) {
+    MatrixScope scope;
+    for (int quarter = 0; quarter < (full ? 4 : 2); ++quarter) {
+        drawQuarter();
+        glRotatef(90, 0, 1, 0);
+    }
+}
+
+void drawCutFace(const SceneState& state, const CutFace& face) {
+    const auto [yA, yB, zA, zB, shade] = face;
     const float e = shade - 0.4f;
     float base[3], shaded[3];
     if (state.greenTint) {
@@ -73,28 +117,30 @@ void drawRevolvedStrip(const SceneState& state, int segments, float radiusA, flo
         float g = revolvedGrey(i);
         float h = g + 0.2f;
         if (state.darkTint) g /= 6, h /= 6;
-        if (state.greenTint) glColor3f(g, 1, g);
-        else glColor3f(g, g, g);
+        if (state.greenTint)
+            glColor3f(g, 1, g);
+        else
+            grey(g);
         glVertex3f(radiusA * s, heightA, radiusA * c);
-        if (state.greenTint) glColor3f(h, 1, h);
-        else glColor3f(h, h, h);
+        if (state.greenTint)
+            glColor3f(h, 1, h);
+        else
+            grey(h);
         glVertex3f(radiusB * s, heightB, radiusB * c);
     }
     glEnd();
 }
 
-void drawRing(const SceneState& state, int segments, float centreX, float centreZ, float height,
-              float radiusA, float radiusB) {
+void drawRing(const SceneState& state, int segments, const Ring& ring) {
     MatrixScope scope;
-    glTranslatef(centreX, 0, centreZ);
-    drawRevolvedStrip(state, segments, radiusA, radiusB, height, height);
+    glTranslatef(ring.centreX, 0, ring.centreZ);
+    drawRevolvedStrip(state, segments, ring.radiusA, ring.radiusB, ring.height, ring.height);
 }
 
-void drawTube(const SceneState& state, int segments, float centreX, float centreZ, float heightA,
-              float heightB, float radius) {
+void drawTube(const SceneState& state, int segments, const Tube& tube) {
     MatrixScope scope;
-    glTranslatef(centreX, 0, centreZ);
-    drawRevolvedStrip(state, segments, radius, radius, heightA, heightB);
+    glTranslatef(tube.centreX, 0, tube.centreZ);
+    drawRevolvedStrip(state, segments, tube.radius, tube.radius, tube.heightA, tube.heightB);
 }
 
 void drawHexStrip(bool full, float radiusA, float radiusB, float heightA, float heightB,
@@ -105,8 +151,7 @@ void drawHexStrip(bool full, float radiusA, float radiusB, float heightA, float 
         const auto [s, c] = CircleTable[6 * i];
         const bool odd = i % 2 == 1;
         if (palette == HexPalette::Grey) {
-            const float g = odd ? 0.6f : 0.4f;
-            glColor3f(g, g, g);
+            grey(odd ? 0.6f : 0.4f);
         } else if (odd) {
             glColor3f(1, 1, 0.5f);
         } else {
@@ -118,18 +163,16 @@ void drawHexStrip(bool full, float radiusA, float radiusB, float heightA, float 
     glEnd();
 }
 
-void drawHexCap(bool full, float centreX, float centreZ, float height, float radius,
-                HexPalette palette) {
+void drawHexCap(bool full, const HexCap& cap, HexPalette palette) {
     MatrixScope scope;
-    glTranslatef(centreX, 0, centreZ);
-    drawHexStrip(full, 0, radius, height, height, palette);
+    glTranslatef(cap.centreX, 0, cap.centreZ);
+    drawHexStrip(full, 0, cap.radius, cap.height, cap.height, palette);
 }
 
-void drawHexSide(bool full, float centreX, float centreZ, float heightA, float heightB,
-                 float radius, HexPalette palette) {
+void drawHexSide(bool full, const HexSide& side, HexPalette palette) {
     MatrixScope scope;
-    glTranslatef(centreX, 0, centreZ);
-    drawHexStrip(full, radius, radius, heightA, heightB, palette);
+    glTranslatef(side.centreX, 0, side.centreZ);
+    drawHexStrip(full, side.radius, side.radius, side.heightA, side.heightB, palette);
 }
 
 void applyPose(const Pose& pose) {
@@ -139,5 +182,25 @@ void applyPose(const Pose& pose) {
     glRotatef(pose.rotZ, 0, 0, 1);
 }
 
-MatrixScope::MatrixScope() { glPushMatrix(); }
-MatrixScope::~MatrixScope() { glPopMatrix(); }
+MatrixScope::MatrixScope() {
+    glPushMatrix();
+}
+MatrixScope::~MatrixScope() {
+    glPopMatrix();
+}
+
+TintScope::TintScope(SceneState& state, Tint tint)
+    : flag(tint == Tint::Green ? state.greenTint : state.darkTint), previous(flag) {
+    flag = true;
+}
+TintScope::~TintScope() {
+    flag = previous;
+}
+
+BlendScope::BlendScope() {
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+BlendScope::~BlendScope() {
+    glDisable(GL_BLEND);
+}

@@ -6,18 +6,6 @@
 
 #include <cmath>
 
-namespace {
-
-int segmentsFor(bool full) {
-    return full ? 36 : 18;
-}
-
-void grey(float level) {
-    glColor3f(level, level, level);
-}
-
-} // namespace
-
 void DrawUpperNozzle(const SceneState& state, const PlacedPart& placement, bool full) {
     MatrixScope scope;
     applyPose(placement.pose);
@@ -54,12 +42,12 @@ void DrawNozzle(const SceneState& state, bool full) {
     const float rIn = state.pipeInnerRadius, rOut = state.pipeOuterRadius;
 
     if (!full) {
-        drawCutFace(state, outer, rIn, inner, length, 0.5f);
-        drawCutFace(state, -outer, rIn, -inner, length, 0.5f);
+        drawCutFace(state, {.yA = length, .yB = rIn, .zA = outer, .zB = inner, .shade = 0.5f});
+        drawCutFace(state, {.yA = length, .yB = rIn, .zA = -outer, .zB = -inner, .shade = 0.5f});
     }
     DrawNozzleWall(n, outer, rOut, length);
     DrawNozzleWall(n, inner, rIn, length);
-    drawRing(state, n, 0, 0, length, inner, outer);
+    drawRing(state, n, {.height = length, .radiusA = inner, .radiusB = outer});
 }
 
 void DrawNozzleWall(int segments, float radius, float chamberRadius, float yEnd) {
@@ -69,14 +57,12 @@ void DrawNozzleWall(int segments, float radius, float chamberRadius, float yEnd)
     };
     glBegin(GL_QUADS);
     for (int i = 0; i < segments; ++i) {
-        const int k = i <= 17 ? i : 36 - i;
-        const int kNext = i <= 17 ? i + 1 : 35 - i;
         const float x0 = radius * CircleTable[i].s, z0 = radius * CircleTable[i].c;
         const float x1 = radius * CircleTable[i + 1].s, z1 = radius * CircleTable[i + 1].c;
-        grey(0.7f - k / 35.0f);
+        grey(0.7f - stepsFromFront(i) / 35.0f);
         glVertex3f(x0, yEnd, z0);
         glVertex3f(x0, onChamber(x0), z0);
-        grey(0.7f - kNext / 35.0f);
+        grey(0.7f - stepsFromFront(i + 1) / 35.0f);
         glVertex3f(x1, onChamber(x1), z1);
         glVertex3f(x1, yEnd, z1);
     }
@@ -102,31 +88,58 @@ void DrawConnectionFlange(const SceneState& state, ProcessConnection record, boo
 
     // Sealing face at y = 0, raised face up to faceHeight, plate up to thickness.
     if (!full) {
-        drawCutFace(state, rim, faceHeight, nozzleRadius, thickness, 0.5f);
-        drawCutFace(state, face, 0, nozzleRadius, faceHeight, 0.6f);
-        drawCutFace(state, -rim, faceHeight, -nozzleRadius, thickness, 0.5f);
-        drawCutFace(state, -face, 0, -nozzleRadius, faceHeight, 0.6f);
+        drawCutFace(
+            state,
+            {.yA = thickness, .yB = faceHeight, .zA = rim, .zB = nozzleRadius, .shade = 0.5f});
+        drawCutFace(state,
+                    {.yA = faceHeight, .yB = 0, .zA = face, .zB = nozzleRadius, .shade = 0.6f});
+        drawCutFace(
+            state,
+            {.yA = thickness, .yB = faceHeight, .zA = -rim, .zB = -nozzleRadius, .shade = 0.5f});
+        drawCutFace(state,
+                    {.yA = faceHeight, .yB = 0, .zA = -face, .zB = -nozzleRadius, .shade = 0.6f});
     }
-    drawTube(state, n, 0, 0, thickness, faceHeight, rim);
-    drawTube(state, n, 0, 0, 0, faceHeight, face);
-    drawTube(state, n, 0, 0, 0, thickness, nozzleRadius);
-    drawRing(state, n, 0, 0, 0, face, nozzleRadius);
+    drawTube(state, n, {.heightA = thickness, .heightB = faceHeight, .radius = rim});
+    drawTube(state, n, {.heightA = 0, .heightB = faceHeight, .radius = face});
+    drawTube(state, n, {.heightA = 0, .heightB = thickness, .radius = nozzleRadius});
+    drawRing(state, n, {.height = 0, .radiusA = face, .radiusB = nozzleRadius});
 
-    // One quarter per bolt hole; the hole walls are always drawn whole.
-    const float holeCentre = boltCircle / std::sqrt(2.0f);
-    MatrixScope scope;
-    for (int quarter = 0; quarter < (full ? 4 : 2); ++quarter) {
-        DrawFlangeFaceQuarter(hole, boltCircle, rim, face, faceHeight);
-        DrawFlangeFaceQuarter(hole, boltCircle, rim, nozzleRadius, thickness);
-        drawTube(state, 36, holeCentre, holeCentre, thickness, faceHeight, hole);
-        glRotatef(90, 0, 1, 0);
-    }
+    drawFlangeFaces(state, full,
+                    {.holeRadius = hole,
+                     .boltCircleRadius = boltCircle,
+                     .outerRadius = rim,
+                     .firstInnerRadius = face,
+                     .firstY = faceHeight,
+                     .secondInnerRadius = nozzleRadius,
+                     .secondY = thickness});
 }
 
-void DrawFlangeFaceQuarter(float holeRadius, float boltCircleRadius, float outerRadius,
-                           float innerRadius, float y) {
-    const float a = holeRadius, c = outerRadius, d = innerRadius;
-    const float hc = boltCircleRadius / std::sqrt(2.0f); // hole centre at (hc, hc)
+void drawFlangeFaces(const SceneState& state, bool full, const FlangeFaces& faces) {
+    const float holeCentre = diagonalOffset(faces.boltCircleRadius);
+    forEachFlangeQuarter(full, [&] {
+        DrawFlangeFaceQuarter({.holeRadius = faces.holeRadius,
+                               .boltCircleRadius = faces.boltCircleRadius,
+                               .outerRadius = faces.outerRadius,
+                               .innerRadius = faces.firstInnerRadius,
+                               .y = faces.firstY});
+        DrawFlangeFaceQuarter({.holeRadius = faces.holeRadius,
+                               .boltCircleRadius = faces.boltCircleRadius,
+                               .outerRadius = faces.outerRadius,
+                               .innerRadius = faces.secondInnerRadius,
+                               .y = faces.secondY});
+        drawTube(state, 36,
+                 {.centreX = holeCentre,
+                  .centreZ = holeCentre,
+                  .heightA = faces.secondY,
+                  .heightB = faces.firstY,
+                  .radius = faces.holeRadius});
+    });
+}
+
+void DrawFlangeFaceQuarter(const FlangeFaceQuarter& quarter) {
+    const float a = quarter.holeRadius, c = quarter.outerRadius, d = quarter.innerRadius;
+    const float y = quarter.y;
+    const float hc = diagonalOffset(quarter.boltCircleRadius); // hole centre at (hc, hc)
     const float step = (c - d) / 9;
     constexpr float light = 0.6f, dark = 0.4f;
     glBegin(GL_QUADS);

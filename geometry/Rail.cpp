@@ -21,10 +21,6 @@ RailFrame frameOf(const SceneState& state) {
             10.0f * (state.flapStartIndex + state.flapCount), state.railAluminium ? 1.0f : 0.4f};
 }
 
-void grey(float g) {
-    glColor3f(g, g, g);
-}
-
 // Draws inside a sub-part's own placement.
 template <typename Draw> void inPlacement(const PlacedPart& part, Draw draw) {
     MatrixScope scope;
@@ -32,10 +28,9 @@ template <typename Draw> void inPlacement(const PlacedPart& part, Draw draw) {
     draw();
 }
 
-// A vertical wall from (x1, z1) to (x2, z2) over the rail's full height.
+// A vertical wall from (x1, z1) to (x2, z2) over the rail's full height, in the wall opacity;
+// the caller blends the run of walls it draws.
 void drawWallQuad(const RailFrame& f, float x1, float z1, float x2, float z2) {
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glBegin(GL_QUADS);
     glColor4f(0.7f, 0.7f, 0.7f, f.alpha);
     glVertex3f(x1, f.y0, z1);
@@ -46,13 +41,9 @@ void drawWallQuad(const RailFrame& f, float x1, float z1, float x2, float z2) {
     glColor4f(0.6f, 0.6f, 0.6f, f.alpha);
     glVertex3f(x1, f.y1, z1);
     glEnd();
-    glDisable(GL_BLEND);
 }
 
-struct Corner {
-    float x, y, z;
-};
-using Face = std::array<Corner, 4>;
+using Face = std::array<Point3, 4>;
 
 // The six faces of a box over the rail's height: back, front, left, right, top, bottom.
 std::array<Face, 6> boxFaces(const RailFrame& f, float xLeft, float xRight, float z1, float z2) {
@@ -92,15 +83,33 @@ void drawBox(const RailFrame& f, float halfWidth, float z1, float z2, BoxPalette
     for (const Face& face : boxFaces(f, -halfWidth, halfWidth, z1, z2)) drawFaceQuad(face, palette);
 }
 
+// Draws walls given for the left half (side -1), then their mirror images (side 1).
+template <typename Walls> void mirrored(Walls walls) {
+    walls(-1.0f);
+    walls(1.0f);
+}
+
+// A side wall on each side of a channel: its front face from xOuter to xInner at zFront, its
+// outer face from zBack and its inner face from zInnerBack forward to the front.
+struct SideWalls {
+    float xOuter, xInner;
+    float zBack, zInnerBack, zFront;
+};
+
+void drawSideWalls(const RailFrame& f, const SideWalls& w) {
+    mirrored([&](float side) {
+        drawWallQuad(f, w.xOuter * side, w.zFront, w.xInner * side, w.zFront);
+        drawWallQuad(f, w.xOuter * side, w.zBack, w.xOuter * side, w.zFront);
+        drawWallQuad(f, w.xInner * side, w.zInnerBack, w.xInner * side, w.zFront);
+    });
+}
+
 // The U-channel under the flap pins; its side walls end at the flaps' turning axis.
 void drawCarrier(const RailFrame& f) {
     const float R = f.R;
-    drawWallQuad(f, -15, R + 14, -13, R + 14);
-    drawWallQuad(f, -15, R + 7, -15, R + 14);
-    drawWallQuad(f, -13, R + 9, -13, R + 14);
-    drawWallQuad(f, 15, R + 14, 13, R + 14);
-    drawWallQuad(f, 15, R + 7, 15, R + 14);
-    drawWallQuad(f, 13, R + 9, 13, R + 14);
+    const BlendScope walls;
+    drawSideWalls(
+        f, {.xOuter = 15, .xInner = 13, .zBack = R + 7, .zInnerBack = R + 9, .zFront = R + 14});
     drawWallQuad(f, -13, R + 9, 13, R + 9);
     drawWallQuad(f, -15, R + 7, 15, R + 7);
 }
@@ -109,21 +118,18 @@ void drawCarrier(const RailFrame& f) {
 // stops one unit off the pipe wall.
 void drawBody(const RailFrame& f) {
     const float R = f.R;
-    drawWallQuad(f, -17, R + 22, -13, R + 22);
-    drawWallQuad(f, -17, R + 5, -17, R + 22);
-    drawWallQuad(f, -13, R + 7, -13, R + 22);
-    drawWallQuad(f, 17, R + 22, 13, R + 22);
-    drawWallQuad(f, 17, R + 5, 17, R + 22);
-    drawWallQuad(f, 13, R + 7, 13, R + 22);
-    drawWallQuad(f, -13, R + 7, -4, R + 7);
-    drawWallQuad(f, -4, R + 7, -4, R + 5);
-    drawWallQuad(f, 13, R + 7, 4, R + 7);
-    drawWallQuad(f, 4, R + 7, 4, R + 5);
+    const BlendScope walls;
+    drawSideWalls(
+        f, {.xOuter = 17, .xInner = 13, .zBack = R + 5, .zInnerBack = R + 7, .zFront = R + 22});
+    mirrored([&](float side) { // back wall, down into the recess
+        drawWallQuad(f, 13 * side, R + 7, 4 * side, R + 7);
+        drawWallQuad(f, 4 * side, R + 7, 4 * side, R + 5);
+    });
     drawWallQuad(f, 4, R + 5, -4, R + 5);
-    drawWallQuad(f, -17, R + 5, -12, R + 5);
-    drawWallQuad(f, -12, R + 5, -12, R + 1);
-    drawWallQuad(f, 17, R + 5, 12, R + 5);
-    drawWallQuad(f, 12, R + 5, 12, R + 1);
+    mirrored([&](float side) { // foot
+        drawWallQuad(f, 17 * side, R + 5, 12 * side, R + 5);
+        drawWallQuad(f, 12 * side, R + 5, 12 * side, R + 1);
+    });
     drawWallQuad(f, 12, R + 1, -12, R + 1);
 }
 
@@ -131,27 +137,12 @@ void drawBody(const RailFrame& f) {
 void drawEndCap(const RailFrame& f, float yOuter, float yFront, float yInner) {
     const float R = f.R;
     glBegin(GL_QUADS);
-    // outer face
-    grey(0.9f);
-    glVertex3f(-18, yOuter, R + 6);
-    glVertex3f(18, yOuter, R + 6);
-    grey(0.8f);
-    glVertex3f(18, yOuter, R + 22);
-    glVertex3f(-18, yOuter, R + 22);
-    // inner face
-    grey(0.2f);
-    glVertex3f(-15.5f, yInner, R + 7.5f);
-    glVertex3f(15.5f, yInner, R + 7.5f);
-    grey(0.3f);
-    glVertex3f(15.5f, yInner, R + 22);
-    glVertex3f(-15.5f, yInner, R + 22);
-    // front face
-    grey(0.8f);
-    glVertex3f(-18, yOuter, R + 22.1f);
-    glVertex3f(18, yOuter, R + 22.1f);
-    grey(0.9f);
-    glVertex3f(18, yFront, R + 22.1f);
-    glVertex3f(-18, yFront, R + 22.1f);
+    greyQuad(0.9f, {-18, yOuter, R + 6}, {18, yOuter, R + 6}, // outer face
+             0.8f, {18, yOuter, R + 22}, {-18, yOuter, R + 22});
+    greyQuad(0.2f, {-15.5f, yInner, R + 7.5f}, {15.5f, yInner, R + 7.5f}, // inner face
+             0.3f, {15.5f, yInner, R + 22}, {-15.5f, yInner, R + 22});
+    greyQuad(0.8f, {-18, yOuter, R + 22.1f}, {18, yOuter, R + 22.1f}, // front face
+             0.9f, {18, yFront, R + 22.1f}, {-18, yFront, R + 22.1f});
     glEnd();
 }
 
@@ -185,43 +176,22 @@ void drawScrew(float x, float y, float z, float turn) {
 }
 
 void drawGlass(const RailFrame& f) {
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    const BlendScope translucent;
     drawBox(f, 14.5f, f.R + 18, f.R + 21, BoxPalette::Glass);
-    glDisable(GL_BLEND);
 }
 
 // The +X half of an end cap, cut in the plane x = 0: outer face at yOuter, inner at yInner.
 void drawCutEndCap(const RailFrame& f, float yOuter, float yInner) {
-    const float R = f.R;
+    const float R = f.R, front = R + 22.01f;
     glBegin(GL_QUADS);
-    // outer face
-    grey(0.9f);
-    glVertex3f(0, yOuter, R + 6);
-    glVertex3f(17.1f, yOuter, R + 6);
-    grey(0.8f);
-    glVertex3f(17.1f, yOuter, R + 22);
-    glVertex3f(0, yOuter, R + 22);
-    // inner face
-    grey(0.2f);
-    glVertex3f(0, yInner, R + 7.5f);
-    glVertex3f(12.9f, yInner, R + 7.5f);
-    grey(0.3f);
-    glVertex3f(12.9f, yInner, R + 22);
-    glVertex3f(0, yInner, R + 22);
-    // front face
-    grey(0.8f);
-    glVertex3f(0, yOuter, R + 22.01f);
-    glVertex3f(17.1f, yOuter, R + 22.01f);
-    grey(0.9f);
-    glVertex3f(17.1f, yInner, R + 22.01f);
-    glVertex3f(0, yInner, R + 22.01f);
-    // section
-    grey(0.5f);
-    glVertex3f(0, yOuter, R + 22.01f);
-    glVertex3f(0, yOuter, R + 7);
-    glVertex3f(0, yInner, R + 7);
-    glVertex3f(0, yInner, R + 22.01f);
+    greyQuad(0.9f, {0, yOuter, R + 6}, {17.1f, yOuter, R + 6}, // outer face
+             0.8f, {17.1f, yOuter, R + 22}, {0, yOuter, R + 22});
+    greyQuad(0.2f, {0, yInner, R + 7.5f}, {12.9f, yInner, R + 7.5f}, // inner face
+             0.3f, {12.9f, yInner, R + 22}, {0, yInner, R + 22});
+    greyQuad(0.8f, {0, yOuter, front}, {17.1f, yOuter, front}, // front face
+             0.9f, {17.1f, yInner, front}, {0, yInner, front});
+    greyQuad(0.5f, {0, yOuter, front}, {0, yOuter, R + 7}, // section
+             0.5f, {0, yInner, R + 7}, {0, yInner, front});
     glEnd();
 }
 
@@ -230,7 +200,7 @@ void drawCutRearStrip(const RailFrame& f) {
     const float back = f.R + 5, front = f.R + 7;
     for (const Face& face : boxFaces(f, 0, 4, back, front)) {
         glBegin(GL_QUADS);
-        for (const Corner& corner : face) {
+        for (const Point3& corner : face) {
             if (corner.z == back)
                 glColor3f(0, 1, 0);
             else
@@ -321,10 +291,13 @@ void DrawRailCut(const SceneState& state, const RailPart& rail) {
     {
         MatrixScope scope;
         applyPose(rail.pose);
-        drawWallQuad(f, 13, R + 7, 13, R + 22);
-        drawWallQuad(f, 17, R + 7, 17, R + 22);
-        drawWallQuad(f, 17, R + 22, 13, R + 22);
-        drawWallQuad(f, 4, R + 7, 17, R + 7);
+        {
+            const BlendScope walls;
+            drawWallQuad(f, 13, R + 7, 13, R + 22);
+            drawWallQuad(f, 17, R + 7, 17, R + 22);
+            drawWallQuad(f, 17, R + 22, 13, R + 22);
+            drawWallQuad(f, 4, R + 7, 17, R + 7);
+        }
         drawCutEndCap(f, f.y0, f.y0 + 1);
         drawCutEndCap(f, f.y1, f.y1 - 1);
         drawCutRearStrip(f);

@@ -53,7 +53,7 @@ void DrawSpringLayer(const SceneState& state, int turns, bool full, bool marked,
                 const auto [s, c] = CircleTable[j];
                 float g = revolvedGrey(j);
                 if (state.darkTint) g /= 6;
-                glColor3f(g, g, g);
+                grey(g);
                 glVertex3f(radiusOuter * s, h + highOffset, radiusOuter * c);
                 glVertex3f(radiusInner * s, h + lowOffset, radiusInner * c);
             }

@@ -4,48 +4,32 @@
 
 #include <GL/gl.h>
 
-namespace {
-
-// The cable gland's dome under the nut, always complete, closing at its lowest point.
-void drawGlandDome(float nutBottom) {
-    glColor3f(0.8f, 0.8f, 0.3f);
-    for (int i = 0; i < 36; ++i) {
-        glBegin(GL_QUAD_STRIP);
-        for (int j = 0; j <= 9; ++j) {
-            for (const SpherePoint& p : {SphereTable[i][j], SphereTable[i + 1][j]})
-                glVertex3f(8 * p.x, nutBottom - 8 * p.z / 2, 8 * p.y);
-        }
-        glEnd();
-    }
-}
-
-} // namespace
-
-void DrawUpperSwitch(const SceneState& state, SwitchPart& part, bool whole) {
+void DrawUpperSwitch(const SceneState& state, SwitchPart& part, bool full) {
     part.switchPoint = state.displayHeight - 70;
-    DrawSwitch(state, part, whole, part.switchPoint);
+    DrawSwitch(state, part, full, part.switchPoint);
 }
 
-void DrawLowerSwitch(const SceneState& state, SwitchPart& part, bool whole) {
+void DrawLowerSwitch(const SceneState& state, SwitchPart& part, bool full) {
     part.switchPoint = 90; // fixed, whatever the display height
-    DrawSwitch(state, part, whole, part.switchPoint);
+    DrawSwitch(state, part, full, part.switchPoint);
 }
 
-void DrawSwitch(const SceneState& state, const SwitchPart& part, bool whole, float s) {
+void DrawSwitch(const SceneState& state, const SwitchPart& part, bool full, float s) {
     MatrixScope scope;
     applyPose(part.pose);
     // On the -Z side of the chamber, 10 clear of its outer wall, axis vertical.
     glTranslatef(0, 0, -(state.pipeOuterRadius + 10));
 
-    drawTube(state, 36, 0, 0, s - 50, s + 50, 8.6f); // housing
-    drawRing(state, 36, 0, 0, s + 50, 0, 8.6f);
-    drawRing(state, 36, 0, 0, s - 50, 0, 8.6f);
-    drawTube(state, 36, 0, 0, s - 63, s - 80, 3); // cable
+    drawTube(state, 36, {.heightA = s - 50, .heightB = s + 50, .radius = 8.6f}); // housing
+    drawRing(state, 36, {.height = s + 50, .radiusA = 0, .radiusB = 8.6f});
+    drawRing(state, 36, {.height = s - 50, .radiusA = 0, .radiusB = 8.6f});
+    drawTube(state, 36, {.heightA = s - 63, .heightB = s - 80, .radius = 3}); // cable
 
-    drawHexCap(whole, 0, 0, s - 50, 10, HexPalette::Brass); // nut
-    drawHexCap(whole, 0, 0, s - 63, 10, HexPalette::Brass);
-    drawHexSide(whole, 0, 0, s - 50, s - 63, 10, HexPalette::Brass);
-    drawGlandDome(s - 63);
+    drawHexCap(full, {.height = s - 50, .radius = 10}, HexPalette::Brass); // nut
+    drawHexCap(full, {.height = s - 63, .radius = 10}, HexPalette::Brass);
+    drawHexSide(full, {.heightA = s - 50, .heightB = s - 63, .radius = 10}, HexPalette::Brass);
+    glColor3f(0.8f, 0.8f, 0.3f); // the gland under the nut
+    drawGlandDome(s - 63, -1);
 }
 
 bool IsUpperSwitchTripped(const SceneState& state) {

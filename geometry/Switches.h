@@ -3,8 +3,8 @@
 
 #include "scene/SceneState.h"
 
-void DrawUpperSwitch(const SceneState& state, SwitchPart& part, bool whole);
-void DrawLowerSwitch(const SceneState& state, SwitchPart& part, bool whole);
-void DrawSwitch(const SceneState& state, const SwitchPart& part, bool whole, float s);
+void DrawUpperSwitch(const SceneState& state, SwitchPart& part, bool full);
+void DrawLowerSwitch(const SceneState& state, SwitchPart& part, bool full);
+void DrawSwitch(const SceneState& state, const SwitchPart& part, bool full, float s);
 bool IsUpperSwitchTripped(const SceneState& state);
 bool IsLowerSwitchTripped(const SceneState& state);

@@ -5,8 +5,6 @@
 
 #include <GL/gl.h>
 
-#include <cmath>
-
 namespace {
 
 constexpr float halfWidth = 100;
@@ -23,20 +21,42 @@ TankBox tankBox(const SceneState& state) {
     return {state.displayHeight + 30, zWall, zWall - 100};
 }
 
-void greyVertex(float grey, float x, float y, float z) {
-    glColor3f(grey, grey, grey);
+void greyVertex(float level, float x, float y, float z) {
+    grey(level);
     glVertex3f(x, y, z);
 }
 
-// One quad of the front wall: outline points P and Q, then hole points k and k + 1 of the hole
-// centred at height centre.
-void wallQuad(float px, float py, float qx, float qy, float r, float centre, int k) {
-    greyVertex(0.6f, px, py, 0);
-    greyVertex(0.6f, qx, qy, 0);
+struct OutlinePoint {
+    float x, y;
+};
+
+// A connection's hole in the front wall: its radius and the height of its centre.
+struct WallHole {
+    float radius;
+    float centre;
+};
+
+// One quad of the front wall: outline points p and q, then points k and k + 1 of the hole.
+void wallQuad(OutlinePoint p, OutlinePoint q, const WallHole& hole, int k) {
+    greyVertex(0.6f, p.x, p.y, 0);
+    greyVertex(0.6f, q.x, q.y, 0);
     const auto [s0, c0] = CircleTable[k];
     const auto [s1, c1] = CircleTable[k + 1];
-    greyVertex(0.4f, r * s0, centre + r * c0, 0);
-    greyVertex(0.4f, r * s1, centre + r * c1, 0);
+    greyVertex(0.4f, hole.radius * s0, hole.centre + hole.radius * c0, 0);
+    greyVertex(0.4f, hole.radius * s1, hole.centre + hole.radius * c1, 0);
+}
+
+// The band of the front wall's half from yTop down to yBottom round one hole: quads from the top
+// edge, the end x = 100 and the bottom edge in to the half circle of the hole.
+void drawWallBand(float yTop, float yBottom, const WallHole& hole) {
+    const float step = (yTop - yBottom) / 10;
+    for (int k = 0; k <= 3; ++k)
+        wallQuad({float(25 * (k + 1)), yTop}, {float(25 * k), yTop}, hole, k);
+    for (int k = 4; k <= 13; ++k)
+        wallQuad({halfWidth, yTop - (k - 3) * step}, {halfWidth, yTop - (k - 4) * step}, hole, k);
+    for (int k = 14; k <= 17; ++k)
+        wallQuad({halfWidth - 25 * (k - 13), yBottom}, {halfWidth - 25 * (k - 14), yBottom}, hole,
+                 k);
 }
 
 // The half x = 0..100 of the front wall, in the wall's plane, with the half of each hole.
@@ -44,48 +64,55 @@ void drawFrontWallHalf(const SceneState& state, float top) {
     const float h = state.displayHeight;
     const float r = state.connection.outerDiameter / 2;
     const float mid = h / 2;
-    const float s1 = (top - mid) / 10;
-    const float s2 = (mid - floorBottom) / 10;
-
     glBegin(GL_QUADS);
-    for (int k = 0; k <= 3; ++k) wallQuad(25 * (k + 1), top, 25 * k, top, r, h, k);
-    for (int k = 4; k <= 13; ++k)
-        wallQuad(halfWidth, top - (k - 3) * s1, halfWidth, top - (k - 4) * s1, r, h, k);
-    for (int k = 14; k <= 17; ++k)
-        wallQuad(halfWidth - 25 * (k - 13), mid, halfWidth - 25 * (k - 14), mid, r, h, k);
-
-    for (int k = 0; k <= 3; ++k) wallQuad(25 * (k + 1), mid, 25 * k, mid, r, 0, k);
-    for (int k = 4; k <= 13; ++k)
-        wallQuad(halfWidth, mid - (k - 3) * s2, halfWidth, mid - (k - 4) * s2, r, 0, k);
-    for (int k = 14; k <= 17; ++k)
-        wallQuad(halfWidth - 25 * (k - 13), floorBottom, halfWidth - 25 * (k - 14), floorBottom, r,
-                 0, k);
+    drawWallBand(top, mid, {.radius = r, .centre = h});
+    drawWallBand(mid, floorBottom, {.radius = r, .centre = 0});
     glEnd();
 }
 
 // The nozzle bolts on their 45 degree diagonals, each a shank with end discs and two nuts.
 void drawTankBolts(const SceneState& state, int bolts) {
     const ProcessConnection& con = state.connection;
-    const float c = (con.boltCircleDiameter / 2) / std::sqrt(2.0f);
+    const float c = diagonalOffset(con.boltCircleDiameter / 2);
     const float b = con.boltHoleDiameter / 2 - 1;
     const float length = b * 4 / 3 + con.flangeThickness;
     const float thickness = con.flangeThickness;
     for (int bolt = 0; bolt < bolts; ++bolt) {
-        drawTube(state, 36, c, c, length + 3, -length - 3, b);
-        drawRing(state, 36, c, c, length + 3, 0, b);
-        drawRing(state, 36, c, c, -length - 3, 0, b);
-        drawHexSide(true, c, c, length, thickness, 1.8f * b, HexPalette::Grey);
-        drawHexCap(true, c, c, length, 1.8f * b, HexPalette::Grey);
-        drawHexSide(true, c, c, -length, -thickness, 1.8f * b, HexPalette::Grey);
-        drawHexCap(true, c, c, -length, 1.8f * b, HexPalette::Grey);
+        drawTube(state, 36,
+                 {.centreX = c,
+                  .centreZ = c,
+                  .heightA = length + 3,
+                  .heightB = -length - 3,
+                  .radius = b});
+        drawRing(state, 36,
+                 {.centreX = c, .centreZ = c, .height = length + 3, .radiusA = 0, .radiusB = b});
+        drawRing(state, 36,
+                 {.centreX = c, .centreZ = c, .height = -length - 3, .radiusA = 0, .radiusB = b});
+        drawHexSide(true,
+                    {.centreX = c,
+                     .centreZ = c,
+                     .heightA = length,
+                     .heightB = thickness,
+                     .radius = 1.8f * b},
+                    HexPalette::Grey);
+        drawHexCap(true, {.centreX = c, .centreZ = c, .height = length, .radius = 1.8f * b},
+                   HexPalette::Grey);
+        drawHexSide(true,
+                    {.centreX = c,
+                     .centreZ = c,
+                     .heightA = -length,
+                     .heightB = -thickness,
+                     .radius = 1.8f * b},
+                    HexPalette::Grey);
+        drawHexCap(true, {.centreX = c, .centreZ = c, .height = -length, .radius = 1.8f * b},
+                   HexPalette::Grey);
         glRotatef(90, 0, 1, 0);
     }
 }
 
 void drawTankLiquid(const SceneState& state, const TankBox& box) {
     const float level = state.level;
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    const BlendScope translucent;
     glBegin(GL_QUADS);
     glColor4f(0, 0, 1, 0.5f); // section of the liquid
     glVertex3f(0, level, box.zWall - wallThickness);
@@ -98,7 +125,6 @@ void drawTankLiquid(const SceneState& state, const TankBox& box) {
     glVertex3f(halfWidth - 1, level, box.zBack + 1);
     glVertex3f(halfWidth - 1, level, box.zWall - 1);
     glEnd();
-    glDisable(GL_BLEND);
 }
 
 } // namespace
@@ -116,11 +142,11 @@ void DrawTank(const SceneState& state, const TankPart& tank) {
     MatrixScope placement;
     applyPose(tank.pose);
     // The tank is whole exactly when the chamber pipe is whole.
-    const bool whole = state.pipeMode == DisplayMode::Whole;
+    const bool full = state.pipeMode == DisplayMode::Whole;
     {
         MatrixScope body;
         DrawTankHalf(state, false);
-        if (whole) {
+        if (full) {
             DrawTankHalf(state, true);
         } else {
             const float d = state.connection.innerDiameter / 2;
@@ -134,12 +160,12 @@ void DrawTank(const SceneState& state, const TankPart& tank) {
         }
         if (state.connection.name != "FNull") {
             glTranslatef(0, 0, -state.connection.nozzleLength);
-            DrawTankNozzle(state, tank, whole);
+            DrawTankNozzle(state, tank, full);
             glTranslatef(0, h, 0);
-            DrawTankNozzle(state, tank, whole);
+            DrawTankNozzle(state, tank, full);
         }
     }
-    if (!whole) drawTankLiquid(state, box);
+    if (!full) drawTankLiquid(state, box);
 }
 
 void DrawTankHalf(const SceneState& state, bool mirrored) {
@@ -176,24 +202,24 @@ void DrawTankHalf(const SceneState& state, bool mirrored) {
     drawFrontWallHalf(state, top);
 }
 
-void DrawTankNozzle(const SceneState& state, const TankPart& tank, bool whole) {
+void DrawTankNozzle(const SceneState& state, const TankPart& tank, bool full) {
     // The frame's origin is the centre of the chamber's connection flange face.
     const float outer = state.connection.outerDiameter / 2;
     const float inner = state.connection.innerDiameter / 2;
-    const int n = whole ? 36 : 18;
+    const int n = segmentsFor(full);
 
     MatrixScope scope;
-    if (!whole) {
+    if (!full) {
         DrawTankCutFace(inner, 0, outer, -nozzleRun); // sections of the nozzle wall
         DrawTankCutFace(-inner, 0, -outer, -nozzleRun);
     }
     glRotatef(180, 1, 0, 0);
-    PlaceConnectionFlange(state, whole, 0); // the counter-flange, facing the chamber's flange
+    PlaceConnectionFlange(state, full, 0); // the counter-flange, facing the chamber's flange
 
     // From here on local +Y runs from the flange towards the tank wall.
     glRotatef(90, 1, 0, 0);
-    if (!whole) drawTube(state, n, 0, 0, nozzleRun, 0, inner);
-    drawTube(state, n, 0, 0, nozzleRun, 0, outer);
+    if (!full) drawTube(state, n, {.heightA = nozzleRun, .heightB = 0, .radius = inner});
+    drawTube(state, n, {.heightA = nozzleRun, .heightB = 0, .radius = outer});
 
     if (tank.drawBolts && state.connection.flangeThickness != 0 && n / 9 > 0)
         drawTankBolts(state, n / 9);

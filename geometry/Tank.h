@@ -6,5 +6,5 @@
 void ConstructTank(TankPart& tank);
 void DrawTank(const SceneState& state, const TankPart& tank);
 void DrawTankHalf(const SceneState& state, bool mirrored);
-void DrawTankNozzle(const SceneState& state, const TankPart& tank, bool whole);
+void DrawTankNozzle(const SceneState& state, const TankPart& tank, bool full);
 void DrawTankCutFace(float y1, float z1, float y2, float z2);

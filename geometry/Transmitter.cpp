@@ -4,41 +4,25 @@
 
 #include <GL/gl.h>
 
-namespace {
-
-// The cable gland's dome on the nut, pointing up; always complete.
-void drawGlandDome(float nutTop) {
-    glColor3f(0.7f, 0.7f, 0.4f);
-    for (int i = 0; i < 36; ++i) {
-        glBegin(GL_QUAD_STRIP);
-        for (int j = 0; j <= 9; ++j) {
-            for (const SpherePoint& p : {SphereTable[i][j], SphereTable[i + 1][j]})
-                glVertex3f(8 * p.x, nutTop + 8 * p.z / 2, 8 * p.y);
-        }
-        glEnd();
-    }
-}
-
-} // namespace
-
-void DrawTransmitter(const SceneState& state, const PlacedPart& part, bool whole) {
+void DrawTransmitter(const SceneState& state, const PlacedPart& part, bool full) {
     MatrixScope scope;
     applyPose(part.pose);
     // Beside the process connection, on the -Z side of the chamber, axis vertical.
     glTranslatef(state.connection.outerDiameter / 2 + 8, 0, -(state.pipeOuterRadius + 10));
 
-    const int n = whole ? 36 : 18;
+    const int n = segmentsFor(full);
     const float h = state.displayHeight;
-    drawTube(state, n, 0, 0, -60, h - 50, 7); // sensor tube
-    drawRing(state, n, 0, 0, -60, 0, 7);
-    drawRing(state, n, 0, 0, h - 50, 0, 7);
-    drawTube(state, n, 0, 0, h + 50, h - 50, 8.5f); // head
-    drawRing(state, n, 0, 0, h - 50, 0, 8.5f);
-    drawRing(state, n, 0, 0, h + 50, 0, 8.5f);
-    drawTube(state, n, 0, 0, h + 63, h + 80, 3); // cable
+    drawTube(state, n, {.heightA = -60, .heightB = h - 50, .radius = 7}); // sensor tube
+    drawRing(state, n, {.height = -60, .radiusA = 0, .radiusB = 7});
+    drawRing(state, n, {.height = h - 50, .radiusA = 0, .radiusB = 7});
+    drawTube(state, n, {.heightA = h + 50, .heightB = h - 50, .radius = 8.5f}); // head
+    drawRing(state, n, {.height = h - 50, .radiusA = 0, .radiusB = 8.5f});
+    drawRing(state, n, {.height = h + 50, .radiusA = 0, .radiusB = 8.5f});
+    drawTube(state, n, {.heightA = h + 63, .heightB = h + 80, .radius = 3}); // cable
 
-    drawHexCap(whole, 0, 0, h + 50, 10, HexPalette::Brass); // nut
-    drawHexCap(whole, 0, 0, h + 63, 10, HexPalette::Brass);
-    drawHexSide(whole, 0, 0, h + 50, h + 63, 10, HexPalette::Brass);
-    drawGlandDome(h + 63);
+    drawHexCap(full, {.height = h + 50, .radius = 10}, HexPalette::Brass); // nut
+    drawHexCap(full, {.height = h + 63, .radius = 10}, HexPalette::Brass);
+    drawHexSide(full, {.heightA = h + 50, .heightB = h + 63, .radius = 10}, HexPalette::Brass);
+    glColor3f(0.7f, 0.7f, 0.4f); // the gland on the nut
+    drawGlandDome(h + 63, 1);
 }

@@ -3,4 +3,4 @@
 
 #include "scene/SceneState.h"
 
-void DrawTransmitter(const SceneState& state, const PlacedPart& part, bool whole);
+void DrawTransmitter(const SceneState& state, const PlacedPart& part, bool full);

@@ -12,7 +12,7 @@ bool isDigit(char c) {
 }
 } // namespace
 
-double ParseDisplayHeight(std::string_view text) {
+double parseDisplayHeight(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
     bool negative = false;
@@ -40,7 +40,7 @@ double ParseDisplayHeight(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::string FormatDisplayHeight(float value) {
+std::string formatDisplayHeight(float value) {
     return formatFixed(value, 8, 2);
 }
 

@@ -14,10 +14,10 @@ constexpr float maximumDisplayHeight = 5000;
 // The decimal number at the start of the text: leading blanks, an optional sign, digits with an
 // optional fraction after '.'. Whatever follows the number is ignored; a text that does not start
 // with a number (empty, a letter, a lone sign) gives 0. Too many digits give +-infinity.
-double ParseDisplayHeight(std::string_view text);
+double parseDisplayHeight(std::string_view text);
 
 // The value with two decimals, right-aligned in eight characters: 390 gives "  390.00".
-std::string FormatDisplayHeight(float value);
+std::string formatDisplayHeight(float value);
 
 // Stores the value limited to 150..5000 (NaN counts as too small) as displayHeight, sets level to
 // half of it and flapCount to displayHeight/10 rounded half to even, plus 5 for "R-760" and plus 9

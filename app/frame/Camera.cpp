@@ -17,6 +17,14 @@ void panDown(float& value) {
     value -= 20;
     if (value <= -1000) value = -1000;
 }
+void zoomIn(float& zoom) {
+    zoom += 1;
+    if (zoom >= 1000) zoom = 1000;
+}
+void zoomOut(float& zoom) {
+    zoom -= 1;
+    if (zoom <= 2) zoom = 2;
+}
 } // namespace
 
 void WheelZoom(SceneState& state, int delta) {
@@ -26,54 +34,28 @@ void WheelZoom(SceneState& state, int delta) {
 }
 
 void ZoomInTick(SceneState& state) {
-    state.zoom += 1;
-    if (state.zoom >= 1000) state.zoom = 1000;
+    zoomIn(state.zoom);
 }
 
 void ZoomOutTick(SceneState& state) {
-    state.zoom -= 1;
-    if (state.zoom <= 2) state.zoom = 2;
+    zoomOut(state.zoom);
 }
 
 void ApplyViewStep(SceneState& state, ViewStep step) {
-    switch (step) {
-    case ViewStep::Aplus:
-        rotateUp(state.cameraRotX);
-        break;
-    case ViewStep::Bplus:
-        rotateUp(state.cameraRotY);
-        break;
-    case ViewStep::Cplus:
-        rotateUp(state.cameraRotZ);
-        break;
-    case ViewStep::Aminus:
-        rotateDown(state.cameraRotX);
-        break;
-    case ViewStep::Bminus:
-        rotateDown(state.cameraRotY);
-        break;
-    case ViewStep::Cminus:
-        rotateDown(state.cameraRotZ);
-        break;
-    case ViewStep::Xplus:
-        panUp(state.cameraPanX);
-        break;
-    case ViewStep::Yplus:
-        panUp(state.cameraPanY);
-        break;
-    case ViewStep::Xminus:
-        panDown(state.cameraPanX);
-        break;
-    case ViewStep::Yminus:
-        panDown(state.cameraPanY);
-        break;
-    case ViewStep::Zplus:
-        ZoomInTick(state);
-        break;
-    case ViewStep::Zminus:
-        ZoomOutTick(state);
-        break;
-    }
+    struct Change {
+        float ViewBlock::*value;
+        void (*apply)(float&);
+    };
+    // In the order of ViewStep: rotations up, rotations down, then X and Y pans and zoom.
+    static constexpr Change changes[] = {
+        {&ViewBlock::cameraRotX, rotateUp},   {&ViewBlock::cameraRotY, rotateUp},
+        {&ViewBlock::cameraRotZ, rotateUp},   {&ViewBlock::cameraRotX, rotateDown},
+        {&ViewBlock::cameraRotY, rotateDown}, {&ViewBlock::cameraRotZ, rotateDown},
+        {&ViewBlock::cameraPanX, panUp},      {&ViewBlock::cameraPanY, panUp},
+        {&ViewBlock::zoom, zoomIn},           {&ViewBlock::cameraPanX, panDown},
+        {&ViewBlock::cameraPanY, panDown},    {&ViewBlock::zoom, zoomOut}};
+    const Change& change = changes[int(step)];
+    change.apply(state.*change.value);
 }
 
 void ApplyPresetView(SceneState& state, PresetView view) {

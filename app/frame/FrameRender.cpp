@@ -1,5 +1,6 @@
 #include "app/frame/FrameRender.h"
 
+#include "geometry/Primitives.h"
 #include "geometry/Switches.h"
 #include "geometry/Tank.h"
 #include "overlay/gl/Readouts.h"
@@ -29,19 +30,20 @@ void RenderScene(SceneState& state, int clientWidth, int clientHeight) {
     // Set after the clear, so a new background colour shows from the next frame on.
     glClearColor(state.backgroundRed, state.backgroundGreen, state.backgroundBlue, 0);
 
-    glPushMatrix();
-    glTranslatef(state.cameraPanX, state.cameraPanY, -2000);
-    const float scale = state.zoom * 0.02f;
-    glScalef(scale, scale, scale);
-    glRotatef(state.cameraRotX, 1, 0, 0);
-    glRotatef(state.cameraRotY, 0, 1, 0);
-    glRotatef(state.cameraRotZ, 0, 0, 1);
-    state.assembly.pose.posY = -200;
-    state.tank.pose.posY = -200;
-    // The tank is shown only while the chamber pipe is shown.
-    if (state.pipeMode != DisplayMode::Off) DrawTank(state, state.tank);
-    DrawAssembly(state, state.assembly);
-    glPopMatrix();
+    {
+        MatrixScope camera;
+        glTranslatef(state.cameraPanX, state.cameraPanY, -2000);
+        const float scale = state.zoom * 0.02f;
+        glScalef(scale, scale, scale);
+        glRotatef(state.cameraRotX, 1, 0, 0);
+        glRotatef(state.cameraRotY, 0, 1, 0);
+        glRotatef(state.cameraRotZ, 0, 0, 1);
+        state.assembly.pose.posY = -200;
+        state.tank.pose.posY = -200;
+        // The tank is shown only while the chamber pipe is shown.
+        if (state.pipeMode != DisplayMode::Off) DrawTank(state, state.tank);
+        DrawAssembly(state, state.assembly);
+    }
 
     const float anchorX = readoutAnchorX(clientWidth, clientHeight);
     if (state.transmitterVisible) DrawTransmitterReadout(state, anchorX);

@@ -2,11 +2,11 @@
 
 #include "scene/FixedFormat.h"
 
-std::string FrameRateText(int frameCount) {
+std::string frameRateText(int frameCount) {
     return std::to_string(frameCount) + "fps";
 }
 
-std::array<std::string, 6> ViewReadoutLines(const SceneState& state) {
+std::array<std::string, 6> viewReadoutLines(const SceneState& state) {
     const char labels[6] = {'A', 'B', 'C', 'X', 'Y', 'Z'};
     const float values[6] = {state.cameraRotX, state.cameraRotY, state.cameraRotZ,
                              state.cameraPanX, state.cameraPanY, state.zoom};

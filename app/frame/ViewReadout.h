@@ -6,6 +6,6 @@
 #include <array>
 #include <string>
 
-std::string FrameRateText(int frameCount);
+std::string frameRateText(int frameCount);
 // "A:" ... "Z:", each followed by its value right-aligned in 10 characters with 5 decimals.
-std::array<std::string, 6> ViewReadoutLines(const SceneState& state);
+std::array<std::string, 6> viewReadoutLines(const SceneState& state);

@@ -6,6 +6,16 @@
 #include <unistd.h>
 #include <vector>
 
+namespace {
+
+// `folder` with a '/' appended unless it already ends with one.
+std::string withSeparator(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+} // namespace
+
 bool isExistingFile(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
@@ -19,11 +29,6 @@ bool isExistingFolder(const std::string& path) {
 bool isWritableFolder(const std::string& path) {
     // access() also answers "no" on a read-only mount, where the permission bits still say yes.
     return isExistingFolder(path) && ::access(path.c_str(), W_OK | X_OK) == 0;
-}
-
-std::string withSeparator(std::string folder) {
-    if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder;
 }
 
 std::string executableFolder() {

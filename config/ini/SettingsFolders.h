@@ -14,9 +14,6 @@ bool isExistingFile(const std::string& path);   // exists and is not a folder
 bool isExistingFolder(const std::string& path); // exists and is a folder
 bool isWritableFolder(const std::string& path); // a folder this process may create files in
 
-// `folder` with a '/' appended unless it already ends with one.
-std::string withSeparator(std::string folder);
-
 // The folder of the running executable, ending with '/'; "./" if it cannot be determined.
 std::string executableFolder();
 

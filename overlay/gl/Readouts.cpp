@@ -1,7 +1,10 @@
 #include "overlay/gl/Readouts.h"
 
+#include "geometry/Primitives.h"
+
 #include <GL/gl.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -24,44 +27,47 @@ double levelRatio(const SceneState& state) {
     return double(state.level) / double(state.displayHeight);
 }
 
-void grey(float shade) {
-    glColor3f(shade, shade, shade);
-}
+// A grey rectangle at depth z, corners (x0, y0), (x1, y0), (x1, y1), (x0, y1); the edge at y0
+// has one shade, the edge at y1 another.
+struct ShadedRect {
+    float z;
+    float x0, x1;
+    float y0, y1;
+    float shadeAtY0, shadeAtY1;
+};
 
-// A quad whose first two corners carry one colour and the last two another.
-void shadedQuad(float z, float x0, float y0, float x1, float y1, float x2, float y2, float x3,
-                float y3, float firstShade, float secondShade) {
+void drawShadedRect(const ShadedRect& r) {
     glBegin(GL_QUADS);
-    grey(firstShade);
-    glVertex3f(x0, y0, z);
-    glVertex3f(x1, y1, z);
-    grey(secondShade);
-    glVertex3f(x2, y2, z);
-    glVertex3f(x3, y3, z);
+    grey(r.shadeAtY0);
+    glVertex3f(r.x0, r.y0, r.z);
+    glVertex3f(r.x1, r.y0, r.z);
+    grey(r.shadeAtY1);
+    glVertex3f(r.x1, r.y1, r.z);
+    glVertex3f(r.x0, r.y1, r.z);
     glEnd();
 }
 
+using Rgb = std::array<float, 3>;
+
+// The bar of the gauge: from the level up to the top dark, from the level down to the foot lit.
 void drawGauge(float bar) {
+    const auto part = [bar](float yEnd, const Rgb& atLevel, const Rgb& atEnd) {
+        glColor3f(atLevel[0], atLevel[1], atLevel[2]);
+        glVertex3f(25, bar, -1);
+        glVertex3f(10, bar, -1);
+        glColor3f(atEnd[0], atEnd[1], atEnd[2]);
+        glVertex3f(10, yEnd, -1);
+        glVertex3f(25, yEnd, -1);
+    };
     glBegin(GL_QUADS);
-    // Empty part, from the level up to the top of the gauge.
-    glColor3f(0.2f, 0.2f, 0);
-    glVertex3f(25, bar, -1);
-    glVertex3f(10, bar, -1);
-    glColor3f(0.4f, 0.4f, 0);
-    glVertex3f(10, 50, -1);
-    glVertex3f(25, 50, -1);
-    // Filled part, from the level down to the bottom.
-    glColor3f(1, 1, 0);
-    glVertex3f(25, bar, -1);
-    glVertex3f(10, bar, -1);
-    glColor3f(0.8f, 0.8f, 0);
-    glVertex3f(10, 0, -1);
-    glVertex3f(25, 0, -1);
+    part(50, {0.2f, 0.2f, 0}, {0.4f, 0.4f, 0}); // empty
+    part(0, {1, 1, 0}, {0.8f, 0.8f, 0});        // filled
     glEnd();
 }
 
 void drawTextWindow() {
-    shadedQuad(-2, 0, 10, -45, 10, -45, 35, 0, 35, 0.8f, 0.6f);
+    drawShadedRect(
+        {.z = -2, .x0 = 0, .x1 = -45, .y0 = 10, .y1 = 35, .shadeAtY0 = 0.8f, .shadeAtY1 = 0.6f});
     glBegin(GL_QUADS);
     glColor3f(0, 0, 0);
     glVertex3f(-2, 12, -1);
@@ -84,36 +90,64 @@ void drawPercentText(std::int64_t percent) {
 } // namespace
 
 void OutText(const std::string& text) {
-    glPushMatrix();
+    MatrixScope scope;
     for (const unsigned char code : text) {
         glCallList(code);
         glTranslatef(1, 0, 0);
     }
-    glPopMatrix();
 }
 
 void DrawTransmitterReadout(const SceneState& state, float anchorX) {
-    glPushMatrix();
+    MatrixScope scope;
     glTranslatef(anchorX, 135, -1500);
     const double ratio = levelRatio(state);
     const float bar = float(roundHalfEven(ratio * 50));
 
-    shadedQuad(-3, -50, -10, 35, -10, 35, 60, -50, 60, 0.4f, 0.6f); // panel
-    shadedQuad(-2, 8, -2, 27, -2, 27, 52, 8, 52, 0.7f, 0.5f);       // gauge well
+    drawShadedRect({.z = -3,
+                    .x0 = -50,
+                    .x1 = 35,
+                    .y0 = -10,
+                    .y1 = 60, // panel
+                    .shadeAtY0 = 0.4f,
+                    .shadeAtY1 = 0.6f});
+    drawShadedRect({.z = -2,
+                    .x0 = 8,
+                    .x1 = 27,
+                    .y0 = -2,
+                    .y1 = 52, // gauge well
+                    .shadeAtY0 = 0.7f,
+                    .shadeAtY1 = 0.5f});
     drawGauge(bar);
     drawTextWindow();
     drawPercentText(roundHalfEven(ratio * 100));
-    glPopMatrix();
 }
 
 void DrawSwitchReadout(bool tripped, float row, float anchorX) {
-    glPushMatrix();
+    MatrixScope scope;
     glTranslatef(anchorX, 35 * row + 90, 0);
     glTranslatef(0, 0, -1500);
 
-    shadedQuad(-3, -50, 0, 35, 0, 35, 35, -50, 35, 0.4f, 0.6f); // panel
-    shadedQuad(-2, 2, 8, -17, 8, -17, 27, 2, 27, 0.7f, 0.5f);   // left well
-    shadedQuad(-2, 8, 8, 27, 8, 27, 27, 8, 27, 0.7f, 0.5f);     // right well
+    drawShadedRect({.z = -3,
+                    .x0 = -50,
+                    .x1 = 35,
+                    .y0 = 0,
+                    .y1 = 35, // panel
+                    .shadeAtY0 = 0.4f,
+                    .shadeAtY1 = 0.6f});
+    drawShadedRect({.z = -2,
+                    .x0 = 2,
+                    .x1 = -17,
+                    .y0 = 8,
+                    .y1 = 27, // left well
+                    .shadeAtY0 = 0.7f,
+                    .shadeAtY1 = 0.5f});
+    drawShadedRect({.z = -2,
+                    .x0 = 8,
+                    .x1 = 27,
+                    .y0 = 8,
+                    .y1 = 27, // right well
+                    .shadeAtY0 = 0.7f,
+                    .shadeAtY1 = 0.5f});
 
     // Symbols 16 units square: "on" in the right well, "off" in the left, tinted by the state.
     glTranslatef(9.5f, 9, 0);
@@ -130,5 +164,4 @@ void DrawSwitchReadout(bool tripped, float row, float anchorX) {
     glTranslatef(-1.6f, 0, 0);
     glColor3f(1, 1, 1);
     glCallList(GLuint(std::int64_t(label80List) + roundHalfEven(row)));
-    glPopMatrix();
 }

@@ -1,4 +1,5 @@
 #include "RecordingGL.h"
+#include "SceneFixture.h"
 #include "geometry/ChamberCut.h"
 #include "geometry/ChamberPipe.h"
 #include "scene/SceneState.h"
@@ -18,13 +19,6 @@ namespace {
 constexpr float innerRadius = 14.85f;
 constexpr float floatRadius = 10.5f;
 constexpr float boreRadius = 7;
-
-SceneState startState() {
-    SceneState s;
-    InitialiseSceneState(s);
-    ConstructChamber(s.pipe);
-    return s;
-}
 
 void drawCut(SceneState& s, bool floatShown) {
     gldouble::reset();
@@ -188,8 +182,6 @@ TEST(ChamberLiquid, IsTranslucentOffTheCutPlaneAndLeavesGLAsItFoundIt) {
             }
         }
         EXPECT_GT(translucent, 0);
-        EXPECT_FALSE(gl().isEnabled(GL_BLEND));
-        EXPECT_TRUE(gl().errors.empty());
-        EXPECT_TRUE(gldouble::modelviewAtIdentity());
+        expectGLLeftAsFound();
     }
 }

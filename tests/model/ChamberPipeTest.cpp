@@ -1,6 +1,7 @@
 #include "geometry/ChamberPipe.h"
 
 #include "RecordingGL.h"
+#include "SceneFixture.h"
 #include "scene/Catalogues.h"
 
 #include <gtest/gtest.h>
@@ -43,22 +44,13 @@ bool hasVertexNear(const std::vector<Vertex>& vertices, float x, float y, float 
     });
 }
 
-class ChamberPipe : public ::testing::Test {
+class ChamberPipe : public SceneTest {
   protected:
-    void SetUp() override {
-        InitialiseSceneState(state);
-        ConstructChamber(state.pipe);
-        gldouble::reset();
-    }
     void expectCleanExit() {
-        EXPECT_TRUE(gl().errors.empty());
-        EXPECT_TRUE(gldouble::modelviewAtIdentity());
-        EXPECT_FALSE(state.darkTint);
-        EXPECT_FALSE(state.greenTint);
+        expectStackBalancedAndNoErrors();
+        expectTintsOff(state);
     }
     void drawBody(bool full) { DrawChamberBody(state, state.pipe.elements[ceBody], full); }
-
-    SceneState state;
 };
 
 } // namespace

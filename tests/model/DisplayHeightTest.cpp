@@ -7,18 +7,18 @@
 #include <string>
 
 TEST(DisplayHeightText, TakesTheLeadingDecimalNumber) {
-    EXPECT_DOUBLE_EQ(ParseDisplayHeight("390"), 390);
-    EXPECT_DOUBLE_EQ(ParseDisplayHeight("  390.00"), 390);
-    EXPECT_DOUBLE_EQ(ParseDisplayHeight("\t+1234.5"), 1234.5);
-    EXPECT_DOUBLE_EQ(ParseDisplayHeight("-20"), -20);
-    EXPECT_DOUBLE_EQ(ParseDisplayHeight(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(ParseDisplayHeight("7."), 7);
-    EXPECT_DOUBLE_EQ(ParseDisplayHeight("149.99"), 149.99);
+    EXPECT_DOUBLE_EQ(parseDisplayHeight("390"), 390);
+    EXPECT_DOUBLE_EQ(parseDisplayHeight("  390.00"), 390);
+    EXPECT_DOUBLE_EQ(parseDisplayHeight("\t+1234.5"), 1234.5);
+    EXPECT_DOUBLE_EQ(parseDisplayHeight("-20"), -20);
+    EXPECT_DOUBLE_EQ(parseDisplayHeight(".5"), 0.5);
+    EXPECT_DOUBLE_EQ(parseDisplayHeight("7."), 7);
+    EXPECT_DOUBLE_EQ(parseDisplayHeight("149.99"), 149.99);
     // Whatever follows the number does not count, exponents and commas included.
-    EXPECT_DOUBLE_EQ(ParseDisplayHeight("2000.5xyz"), 2000.5);
-    EXPECT_DOUBLE_EQ(ParseDisplayHeight("1e9"), 1);
-    EXPECT_DOUBLE_EQ(ParseDisplayHeight("390,75"), 390);
-    EXPECT_DOUBLE_EQ(ParseDisplayHeight("1.2.3"), 1.2);
+    EXPECT_DOUBLE_EQ(parseDisplayHeight("2000.5xyz"), 2000.5);
+    EXPECT_DOUBLE_EQ(parseDisplayHeight("1e9"), 1);
+    EXPECT_DOUBLE_EQ(parseDisplayHeight("390,75"), 390);
+    EXPECT_DOUBLE_EQ(parseDisplayHeight("1.2.3"), 1.2);
 }
 
 TEST(DisplayHeightText, WithoutALeadingNumberCountsAsZero) {
@@ -27,29 +27,29 @@ TEST(DisplayHeightText, WithoutALeadingNumberCountsAsZero) {
           "\xC3\xA4"
           "390",
           "\xEF\xBC\x91"}) // "ä390", fullwidth 1
-        EXPECT_EQ(ParseDisplayHeight(text), 0) << '"' << text << '"';
-    EXPECT_TRUE(std::signbit(ParseDisplayHeight("-0")));
+        EXPECT_EQ(parseDisplayHeight(text), 0) << '"' << text << '"';
+    EXPECT_TRUE(std::signbit(parseDisplayHeight("-0")));
 }
 
 TEST(DisplayHeightText, EndlessDigitsSaturateInsteadOfFailing) {
-    EXPECT_EQ(ParseDisplayHeight(std::string(10000, '9')), INFINITY);
-    EXPECT_EQ(ParseDisplayHeight("-" + std::string(10000, '9')), -INFINITY);
-    EXPECT_EQ(ParseDisplayHeight("0." + std::string(10000, '0') + "1"), 0);
-    EXPECT_DOUBLE_EQ(ParseDisplayHeight("1." + std::string(10000, '5')), 1.5555555555555556);
+    EXPECT_EQ(parseDisplayHeight(std::string(10000, '9')), INFINITY);
+    EXPECT_EQ(parseDisplayHeight("-" + std::string(10000, '9')), -INFINITY);
+    EXPECT_EQ(parseDisplayHeight("0." + std::string(10000, '0') + "1"), 0);
+    EXPECT_DOUBLE_EQ(parseDisplayHeight("1." + std::string(10000, '5')), 1.5555555555555556);
 }
 
 TEST(DisplayHeightText, IsWrittenRightAlignedWithTwoDecimals) {
-    EXPECT_EQ(FormatDisplayHeight(390), "  390.00");
-    EXPECT_EQ(FormatDisplayHeight(5000), " 5000.00");
-    EXPECT_EQ(FormatDisplayHeight(1234.5f), " 1234.50");
-    EXPECT_EQ(FormatDisplayHeight(0.125f), "    0.12") << "the exact binary value rounds to even";
-    EXPECT_EQ(FormatDisplayHeight(123456.78f), "123456.78") << "wider values are not cut";
+    EXPECT_EQ(formatDisplayHeight(390), "  390.00");
+    EXPECT_EQ(formatDisplayHeight(5000), " 5000.00");
+    EXPECT_EQ(formatDisplayHeight(1234.5f), " 1234.50");
+    EXPECT_EQ(formatDisplayHeight(0.125f), "    0.12") << "the exact binary value rounds to even";
+    EXPECT_EQ(formatDisplayHeight(123456.78f), "123456.78") << "wider values are not cut";
 }
 
 TEST(DisplayHeightText, IgnoresTheUserLocale) {
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "German locale not installed";
-    const double parsed = ParseDisplayHeight("149.99");
-    const std::string written = FormatDisplayHeight(390);
+    const double parsed = parseDisplayHeight("149.99");
+    const std::string written = formatDisplayHeight(390);
     std::setlocale(LC_ALL, "C");
     EXPECT_DOUBLE_EQ(parsed, 149.99);
     EXPECT_EQ(written, "  390.00");

@@ -1,5 +1,6 @@
 #include "geometry/EndClosures.h"
 #include "RecordingGL.h"
+#include "SceneFixture.h"
 #include "scene/Catalogues.h"
 #include "scene/SceneState.h"
 
@@ -15,12 +16,6 @@ namespace {
 using gldouble::gl;
 
 constexpr float eps = 1e-4f;
-
-SceneState startState() {
-    SceneState s;
-    InitialiseSceneState(s);
-    return s;
-}
 
 // Start state with the larger pipe family and a bolted flange type.
 SceneState largePipeState() {
@@ -127,10 +122,8 @@ TEST(EndClosures, EveryElementRestoresMatrixAndTintFlagsAndUsesItsPlacement) {
             SCOPED_TRACE(e.name + (full ? " whole" : " cut"));
             gldouble::reset();
             e.draw(s, full);
-            EXPECT_TRUE(gl().errors.empty()) << gl().errors.front();
-            EXPECT_TRUE(gldouble::modelviewAtIdentity());
-            EXPECT_FALSE(s.greenTint);
-            EXPECT_FALSE(s.darkTint);
+            expectStackBalancedAndNoErrors();
+            expectTintsOff(s);
         }
     }
     // The bolted set's elements each apply their own placement.

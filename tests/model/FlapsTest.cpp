@@ -3,6 +3,7 @@
 #include "scene/Catalogues.h"
 
 #include "RecordingGL.h"
+#include "SceneFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +13,6 @@
 using namespace gldouble;
 
 namespace {
-
-SceneState startState() {
-    SceneState s;
-    InitialiseSceneState(s);
-    ConstructFlaps(s.flaps, s.flapStartIndex);
-    return s;
-}
-
-void expectStateLeftAsFound() {
-    EXPECT_TRUE(gl().errors.empty());
-    EXPECT_TRUE(modelviewAtIdentity());
-    EXPECT_FALSE(gl().isEnabled(GL_BLEND));
-}
 
 // Every flap stays within 5 units of its own height, so a primitive belongs to the flap whose
 // height is nearest its centre.
@@ -159,7 +147,7 @@ TEST(Flaps, ColumnAtStartStandsInFrontOfThePipeOneFlapPerTenUnits) {
         EXPECT_NEAR(b.max.x, 14, 1e-4) << k;
         EXPECT_EQ(prims.size(), flaps.begin()->second.size()) << k;
     }
-    expectStateLeftAsFound();
+    expectGLLeftAsFound();
 }
 
 TEST(Flaps, ViewerSeesFullBelowTheLevelAndEmptyAbove) {
@@ -219,7 +207,7 @@ TEST(Flaps, PlacementsCountAndStartDecideWhatIsDrawn) {
     reset();
     DrawFlaps(s, s.flaps);
     EXPECT_NEAR(boundsOf(primitivesByFlap().at(5).front()->vertices).min.x, 100 - 2.5, 1e-3);
-    expectStateLeftAsFound();
+    expectGLLeftAsFound();
 
     ConstructFlaps(s.flaps, s.flapStartIndex);
     EXPECT_EQ(s.flaps.placement(5).pose.posX, 0);
@@ -230,7 +218,7 @@ TEST(Flaps, PlacementsCountAndStartDecideWhatIsDrawn) {
         reset();
         DrawFlaps(s, s.flaps);
         EXPECT_TRUE(gl().primitives.empty()) << count;
-        expectStateLeftAsFound();
+        expectGLLeftAsFound();
     }
 
     // A column reaching past the last placement still draws every flap where it belongs.
@@ -242,5 +230,5 @@ TEST(Flaps, PlacementsCountAndStartDecideWhatIsDrawn) {
     const auto flaps = primitivesByFlap();
     ASSERT_EQ(flaps.size(), 20u);
     EXPECT_EQ(flaps.rbegin()->first, 1019);
-    expectStateLeftAsFound();
+    expectGLLeftAsFound();
 }

@@ -1,6 +1,7 @@
 #include "geometry/Float.h"
 
 #include "RecordingGL.h"
+#include "SceneFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -22,12 +23,6 @@ SceneState exampleState() {
     s.selectedFloat.innerDiameter = 23;
     s.selectedFloat.magnetDiameter = 10;
     return s;
-}
-
-void expectStateLeftAsFound() {
-    EXPECT_TRUE(gl().errors.empty());
-    EXPECT_TRUE(modelviewAtIdentity());
-    EXPECT_FALSE(gl().isEnabled(GL_BLEND));
 }
 
 float radialExtent(const Primitive& p) {
@@ -83,7 +78,7 @@ TEST(Float, WholeCapsuleHangsImmersionDepthBelowTheLevel) {
     EXPECT_EQ(domes.outerUpper, 36);
     EXPECT_EQ(domes.innerLower + domes.innerUpper, 0);
     EXPECT_TRUE(primitivesOfMode(GL_TRIANGLE_FAN).empty()) << "the closed float hides its magnet";
-    expectStateLeftAsFound();
+    expectGLLeftAsFound();
 }
 
 TEST(Float, CutAwayShowsTheHalfShellItsSectionAndTheMagnet) {
@@ -138,7 +133,7 @@ TEST(Float, CutAwayShowsTheHalfShellItsSectionAndTheMagnet) {
     EXPECT_EQ(fans[1]->vertices[1].colour, (std::array<float, 4>{0, 1, 0, 1}));
     for (const Primitive* q : primitivesOfMode(GL_QUADS))
         for (const auto& v : q->vertices) EXPECT_EQ(v.position.x, 0) << "magnet sections";
-    expectStateLeftAsFound();
+    expectGLLeftAsFound();
 }
 
 TEST(Float, BothFormsSitAtTheSamePlaceInsideThePose) {
@@ -160,5 +155,5 @@ TEST(Float, BothFormsSitAtTheSamePlaceInsideThePose) {
     EXPECT_NEAR(whole.min.x, 27.5, 1e-3);
     EXPECT_NEAR(cut.min.x, 40, 1e-3);
     EXPECT_NEAR(cut.max.x, whole.max.x, 1e-3);
-    expectStateLeftAsFound();
+    expectGLLeftAsFound();
 }

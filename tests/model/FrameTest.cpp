@@ -1,28 +1,17 @@
 // The frame render, projection and paint loop against the recording GL.
 #include "RecordingGL.h"
+#include "SceneFixture.h"
 #include "app/frame/FrameRender.h"
 #include "app/frame/PaintLoop.h"
 #include "app/frame/ViewReadout.h"
-#include "geometry/Tank.h"
-#include "scene/Assembly.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-namespace {
-SceneState startState() {
-    SceneState s;
-    InitialiseSceneState(s);
-    BuildAssembly(s);
-    ConstructTank(s.tank);
-    return s;
-}
-} // namespace
-
 TEST(Frame, ClearsThenSetsTheNewBackgroundAndLeavesTheMatrixStackBalanced) {
     gldouble::reset();
-    SceneState s = startState();
+    SceneState s = startScene();
     s.backgroundRed = 0.25f;
     RenderScene(s, 800, 400);
     const auto& gl = gldouble::gl();
@@ -40,7 +29,7 @@ TEST(Frame, ClearsThenSetsTheNewBackgroundAndLeavesTheMatrixStackBalanced) {
 
 TEST(Frame, PolygonModeOfTheStateIsAppliedEveryFrame) {
     gldouble::reset();
-    SceneState s = startState();
+    SceneState s = startScene();
     s.polygonMode = GL_LINE;
     RenderScene(s, 640, 480);
     EXPECT_EQ(gldouble::gl().polygonMode, GLenum(GL_LINE));
@@ -54,7 +43,7 @@ TEST(Frame, ReadoutAnchorFollowsTheWindowShape) {
 
 TEST(Frame, ZeroHeightClientAreaPassesNothingInfiniteToGL) {
     gldouble::reset();
-    SceneState s = startState();
+    SceneState s = startScene();
     ApplyProjection(1024, 0);
     RenderScene(s, 1024, 0);
     const auto& gl = gldouble::gl();
@@ -99,12 +88,12 @@ TEST(PaintLoop, ANestedRequestOnlyChangesStateAndTheLoopEndsWhenBothDemosStop) {
 }
 
 TEST(FrameRateWindow, TextsShowFramesAndTheSixViewValues) {
-    EXPECT_EQ(FrameRateText(57), "57fps");
+    EXPECT_EQ(frameRateText(57), "57fps");
     SceneState s;
     s.cameraRotY = 60;
     s.cameraPanX = -509;
     s.zoom = 35;
-    const auto lines = ViewReadoutLines(s);
+    const auto lines = viewReadoutLines(s);
     EXPECT_EQ(lines[0], "A:   0.00000");
     EXPECT_EQ(lines[1], "B:  60.00000");
     EXPECT_EQ(lines[3], "X:-509.00000");

@@ -47,3 +47,12 @@ TEST(Language, CaptionPrefixAndCodes) {
     EXPECT_EQ(captionsFor("d").languageCode, "d");
     EXPECT_EQ(captionsFor("gb").languageCode, "gb");
 }
+
+TEST(Language, OnlyTheGermanCodeGivesGermanEverywhere) {
+    for (const char* code : {"d", "gb", "", "D", "de"}) {
+        SCOPED_TRACE(code);
+        EXPECT_EQ(isGerman(code), &captionsFor(code) == &germanCaptions());
+    }
+    EXPECT_TRUE(isGerman("d"));
+    EXPECT_FALSE(isGerman("gb"));
+}

@@ -1,6 +1,7 @@
 #include "geometry/Primitives.h"
 
 #include "RecordingGL.h"
+#include "SceneFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -27,17 +28,9 @@ const std::vector<Vertex>& lastVertices() {
     return gl().primitives.back().vertices;
 }
 
-class Primitives : public ::testing::Test {
+class Primitives : public SceneTest {
   protected:
-    void SetUp() override {
-        InitialiseSceneState(state);
-        gldouble::reset();
-    }
-    void TearDown() override {
-        EXPECT_TRUE(gl().errors.empty());
-        EXPECT_TRUE(gldouble::modelviewAtIdentity());
-    }
-    SceneState state;
+    void TearDown() override { expectStackBalancedAndNoErrors(); }
 };
 
 } // namespace
@@ -77,20 +70,20 @@ TEST_F(Primitives, TintsRecolourStripsAndCutFacesWithGreenTestedFirst) {
     state.darkTint = true;
     drawRevolvedStrip(state, 18, 5, 5, 0, 3);
     expectColour(lastVertices()[1], 0.9f / 6, 0.9f / 6, 0.9f / 6);
-    drawCutFace(state, 3, 20, 7, 10, 0.5f);
+    drawCutFace(state, {.yA = 10, .yB = 20, .zA = 3, .zB = 7, .shade = 0.5f});
     expectColour(lastVertices()[0], 0.2f, 0.1f, 0.1f);
     expectColour(lastVertices()[2], 0.2f, 0.1f, 0.1f);
 
     state.greenTint = true;
     drawRevolvedStrip(state, 18, 5, 5, 0, 3);
     expectColour(lastVertices()[0], 0.7f / 6, 1, 0.7f / 6);
-    drawCutFace(state, 3, 20, 7, 10, 0.6f);
+    drawCutFace(state, {.yA = 10, .yB = 20, .zA = 3, .zB = 7, .shade = 0.6f});
     expectColour(lastVertices()[0], 0.1f, 1, 0.1f);
     expectColour(lastVertices()[2], 0.1f, 0.8f, 0.1f);
 }
 
 TEST_F(Primitives, CutFaceRunsFromItsRedEdgeToItsShadedEdgeInThePlaneXZero) {
-    drawCutFace(state, 3, 20, 7, 10, 0.5f); // zA, yB, zB, yA, shade
+    drawCutFace(state, {.yA = 10, .yB = 20, .zA = 3, .zB = 7, .shade = 0.5f});
     const auto& v = lastVertices();
     ASSERT_EQ(v.size(), 4u);
     EXPECT_EQ(gl().primitives.back().mode, static_cast<GLenum>(GL_QUADS));
@@ -103,7 +96,7 @@ TEST_F(Primitives, CutFaceRunsFromItsRedEdgeToItsShadedEdgeInThePlaneXZero) {
 }
 
 TEST_F(Primitives, HalfHexCapHasThreeFacesWithItsStraightEdgeInThePlaneXZero) {
-    drawHexCap(false, 0, 0, 4, 12, HexPalette::Grey);
+    drawHexCap(false, {.height = 4, .radius = 12}, HexPalette::Grey);
     const auto& v = lastVertices();
     ASSERT_EQ(v.size(), 2u * 4);
     // Every pair is the centre and one corner; the corners run from +Z to -Z over +X.
@@ -119,12 +112,52 @@ TEST_F(Primitives, HalfHexCapHasThreeFacesWithItsStraightEdgeInThePlaneXZero) {
 }
 
 TEST_F(Primitives, PlacedVariantsTranslateToTheirCentre) {
-    drawTube(state, 36, 100, -50, 2, 9, 4);
+    drawTube(state, 36, {.centreX = 100, .centreZ = -50, .heightA = 2, .heightB = 9, .radius = 4});
     const auto tube = gldouble::boundsOf(lastVertices());
     EXPECT_NEAR(tube.min.x, 96, 1e-4);
     EXPECT_NEAR(tube.max.z, -46, 1e-4);
     EXPECT_FLOAT_EQ(tube.max.y, 9);
-    drawHexSide(true, 5, 0, -1, 1, 2, HexPalette::Brass);
+    drawHexSide(true, {.centreX = 5, .centreZ = 0, .heightA = -1, .heightB = 1, .radius = 2},
+                HexPalette::Brass);
     expectAt(lastVertices()[12], 5, -1, 2);
     expectColour(lastVertices()[2], 1, 1, 0.5f);
+}
+
+TEST_F(Primitives, TintScopeRecoloursWhileItLastsAndGivesTheFlagBackOnEveryExit) {
+    const auto gasketFace = [&](bool stopEarly) {
+        const TintScope green(state, Tint::Green);
+        drawCutFace(state, {.yA = 10, .yB = 20, .zA = 3, .zB = 7, .shade = 0.5f});
+        if (stopEarly) return;
+        const TintScope dark(state, Tint::Dark);
+        EXPECT_TRUE(state.greenTint && state.darkTint);
+    };
+    gasketFace(true);
+    expectColour(lastVertices()[0], 0.1f, 1, 0.1f);
+    EXPECT_FALSE(state.greenTint);
+    gasketFace(false);
+    EXPECT_FALSE(state.greenTint);
+    EXPECT_FALSE(state.darkTint);
+
+    // An inner scope on a flag already set leaves it set for the outer one.
+    const TintScope outer(state, Tint::Dark);
+    { const TintScope inner(state, Tint::Dark); }
+    EXPECT_TRUE(state.darkTint);
+}
+
+TEST_F(Primitives, BlendScopeBlendsWhatItEnclosesAndEndsBlendingOnAnEarlyReturn) {
+    const auto translucentRing = [&](bool stopEarly) {
+        const BlendScope translucent;
+        drawRing(state, 18, {.height = 1, .radiusA = 2, .radiusB = 3});
+        if (stopEarly) return;
+        drawRing(state, 18, {.height = 4, .radiusA = 2, .radiusB = 3});
+    };
+    translucentRing(true);
+    EXPECT_FALSE(gl().isEnabled(GL_BLEND));
+    drawRing(state, 18, {.height = 5, .radiusA = 2, .radiusB = 3});
+    const auto& drawn = gl().primitives;
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_TRUE(drawn[0].blend);
+    EXPECT_EQ(drawn[0].blendSrc, GLenum(GL_SRC_ALPHA));
+    EXPECT_EQ(drawn[0].blendDst, GLenum(GL_ONE_MINUS_SRC_ALPHA));
+    EXPECT_FALSE(drawn[1].blend);
 }

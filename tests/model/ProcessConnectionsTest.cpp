@@ -1,6 +1,7 @@
 #include "geometry/ProcessConnections.h"
 
 #include "RecordingGL.h"
+#include "SceneFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -39,19 +40,12 @@ bool hasCentreNear(const std::vector<Point2>& centres, float x, float z) {
     return false;
 }
 
-class ProcessConnections : public ::testing::Test {
+class ProcessConnections : public SceneTest {
   protected:
-    void SetUp() override {
-        InitialiseSceneState(state);
-        gldouble::reset();
-    }
     void TearDown() override {
-        EXPECT_TRUE(gl().errors.empty());
-        EXPECT_TRUE(gldouble::modelviewAtIdentity());
-        EXPECT_FALSE(state.darkTint);
-        EXPECT_FALSE(state.greenTint);
+        expectStackBalancedAndNoErrors();
+        expectTintsOff(state);
     }
-    SceneState state;
     PlacedPart placement;
 };
 
@@ -147,7 +141,11 @@ TEST_F(ProcessConnections, FlangeSealingFaceMeetsTheTankAtTheNozzleEnd) {
 TEST_F(ProcessConnections, FlangeFaceQuarterFillsItsSectorAroundOneHole) {
     const float hole = 7, boltCircle = 30, outer = 45, inner = 8.6f, y = 2;
     const float hc = boltCircle / std::sqrt(2.0f);
-    DrawFlangeFaceQuarter(hole, boltCircle, outer, inner, y);
+    DrawFlangeFaceQuarter({.holeRadius = hole,
+                           .boltCircleRadius = boltCircle,
+                           .outerRadius = outer,
+                           .innerRadius = inner,
+                           .y = y});
     ASSERT_EQ(gl().primitives.size(), 1u);
     const auto& v = gl().primitives[0].vertices;
     ASSERT_EQ(v.size(), 4u * 4 * 9);

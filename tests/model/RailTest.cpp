@@ -1,6 +1,7 @@
 #include "geometry/Rail.h"
 
 #include "RecordingGL.h"
+#include "SceneFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,19 +11,6 @@
 using namespace gldouble;
 
 namespace {
-
-SceneState startState() {
-    SceneState s;
-    InitialiseSceneState(s);
-    ConstructRail(s.rail);
-    return s;
-}
-
-void expectStateLeftAsFound() {
-    EXPECT_TRUE(gl().errors.empty());
-    EXPECT_TRUE(modelviewAtIdentity());
-    EXPECT_FALSE(gl().isEnabled(GL_BLEND));
-}
 
 bool isGlass(const Primitive& p) {
     return p.blend && p.vertices[0].colour[3] == 0.05f;
@@ -80,7 +68,7 @@ TEST(Rail, WholeRailAtStartSpansTheColumnWithTheGlassInFront) {
     EXPECT_EQ(carrierTops.size(), 2u);
 
     EXPECT_EQ(primitivesOfMode(GL_TRIANGLE_FAN).size(), 8u) << "four screws, head and tip";
-    expectStateLeftAsFound();
+    expectGLLeftAsFound();
 }
 
 TEST(Rail, WallsAreTranslucentOnlyWhenPlasticWhileGlassStaysFaint) {
@@ -103,7 +91,7 @@ TEST(Rail, WallsAreTranslucentOnlyWhenPlasticWhileGlassStaysFaint) {
                 }
             }
             EXPECT_EQ(walls, draw == DrawRailWhole ? 24 : 4);
-            expectStateLeftAsFound();
+            expectGLLeftAsFound();
         }
     }
 }
@@ -134,7 +122,7 @@ TEST(Rail, CutAwayKeepsTheSectionedHalfWithoutGlassOrScrews) {
     }
     EXPECT_EQ(green, 12);
     EXPECT_EQ(red, 12);
-    expectStateLeftAsFound();
+    expectGLLeftAsFound();
 }
 
 TEST(Rail, ScaleIsGraduatedFromLevelZeroAndIgnoresTheRailPose) {
@@ -158,7 +146,7 @@ TEST(Rail, ScaleIsGraduatedFromLevelZeroAndIgnoresTheRailPose) {
         EXPECT_EQ(right[5]->vertices[0].colour[0], 0);
         EXPECT_FLOAT_EQ(right[10]->vertices[0].colour[0], 0.9f);
         for (const auto& v : verticesOf(right)) EXPECT_LE(v.position.x, 53);
-        expectStateLeftAsFound();
+        expectGLLeftAsFound();
     }
 
     // A rail ending below level 0 still gets the first pair of cells.

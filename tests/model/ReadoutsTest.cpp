@@ -1,5 +1,6 @@
 #include "overlay/gl/Readouts.h"
 #include "RecordingGL.h"
+#include "SceneFixture.h"
 #include "overlay/gl/FontLists.h"
 #include "scene/SceneState.h"
 
@@ -19,18 +20,14 @@ namespace {
 
 constexpr float anchorX = 100;
 
-class Readouts : public testing::Test {
+class Readouts : public SceneTest {
   protected:
     void SetUp() override {
-        gldouble::reset();
+        SceneTest::SetUp();
         BuildFontLists(FontImages{});
-        InitialiseSceneState(state);
     }
 
-    void TearDown() override {
-        EXPECT_TRUE(gl().errors.empty()) << gl().errors.front();
-        EXPECT_TRUE(gldouble::modelviewAtIdentity());
-    }
+    void TearDown() override { expectStackBalancedAndNoErrors(); }
 
     // The characters printed, read from the glyph lists that drew.
     static std::string printedText() {
@@ -60,8 +57,6 @@ class Readouts : public testing::Test {
                     barTop = p.vertices[i].position.y - 135; // relative to the gauge's foot
         return {printedText(), barTop};
     }
-
-    SceneState state;
 };
 
 TEST_F(Readouts, TransmitterShowsRoundedPercentAndBarWithoutClamping) {

@@ -1,5 +1,6 @@
 #include "geometry/Springs.h"
 #include "RecordingGL.h"
+#include "SceneFixture.h"
 #include "scene/SceneState.h"
 
 #include <gtest/gtest.h>
@@ -19,12 +20,6 @@ bool isWireSection(const gldouble::Primitive& p) {
            });
 }
 
-SceneState startState() {
-    SceneState s;
-    InitialiseSceneState(s);
-    return s;
-}
-
 } // namespace
 
 TEST(Springs, WholeSpringRisesThreePointSevenPerTurn) {
@@ -39,8 +34,7 @@ TEST(Springs, WholeSpringRisesThreePointSevenPerTurn) {
             DrawSmallSpring(s, true);
         else
             DrawLargeSpring(s, true);
-        EXPECT_TRUE(gl().errors.empty());
-        EXPECT_TRUE(gldouble::modelviewAtIdentity());
+        expectStackBalancedAndNoErrors();
         // The wire is 1 x 1 around a centre line rising from 0 to the full rise.
         const auto b = gldouble::allBounds();
         EXPECT_NEAR(b.min.y, -0.5f, 1e-3);
@@ -80,8 +74,7 @@ TEST(Springs, CutAwaySpringShowsHalfTurnsCappedByRedWireSections) {
             DrawSmallSpring(s, false);
         else
             DrawLargeSpring(s, false);
-        EXPECT_TRUE(gl().errors.empty()) << gl().errors.front();
-        EXPECT_TRUE(gldouble::modelviewAtIdentity());
+        expectStackBalancedAndNoErrors();
         for (const auto& v : gldouble::allVertices()) ASSERT_GE(v.position.x, -1e-4f);
 
         std::vector<std::array<float, 2>> sections; // (y, z) of each section's centre

@@ -1,5 +1,6 @@
 #include "geometry/Switches.h"
 #include "RecordingGL.h"
+#include "SceneFixture.h"
 #include "scene/SceneState.h"
 
 #include <gtest/gtest.h>
@@ -18,9 +19,7 @@ TEST(Switches, SwitchPointsFollowTheDisplayHeightAboveAndStayFixedBelow) {
     EXPECT_FLOAT_EQ(s.switch2.switchPoint, 90);
     EXPECT_FALSE(IsUpperSwitchTripped(s)); // level 200
     EXPECT_FALSE(IsLowerSwitchTripped(s));
-    EXPECT_TRUE(gldouble::modelviewAtIdentity());
-    EXPECT_TRUE(gl().errors.empty());
-    EXPECT_FALSE(gl().isEnabled(GL_BLEND));
+    expectGLLeftAsFound();
 
     // Tripping is strict: a level exactly at the switch point trips neither.
     s.level = 320;

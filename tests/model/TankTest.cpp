@@ -1,5 +1,6 @@
 #include "geometry/Tank.h"
 #include "RecordingGL.h"
+#include "SceneFixture.h"
 #include "scene/Catalogues.h"
 #include "scene/SceneState.h"
 
@@ -18,13 +19,6 @@ namespace {
 // bolt holes 14, flange 16 thick), display height 390, tank and pipe cut away.
 constexpr float zWall = -150;
 constexpr float holeRadius = 8.6f;
-
-SceneState startState() {
-    SceneState s;
-    InitialiseSceneState(s);
-    ConstructTank(s.tank);
-    return s;
-}
 
 void drawTank(const SceneState& s) {
     gldouble::reset();
@@ -210,9 +204,7 @@ TEST(Tank, CutAwayLiquidFollowsTheLevelBeyondTheLid) {
     EXPECT_FLOAT_EQ(top.max.x, 99);
     EXPECT_FLOAT_EQ(top.max.z, zWall - 1);
     EXPECT_FLOAT_EQ(top.min.z, -250 + 1);
-    EXPECT_FALSE(gl().isEnabled(GL_BLEND));
-    EXPECT_TRUE(gl().errors.empty());
-    EXPECT_TRUE(gldouble::modelviewAtIdentity());
+    expectGLLeftAsFound();
 
     s.pipeMode = DisplayMode::Whole;
     drawTank(s);

@@ -1,5 +1,6 @@
 #include "geometry/Transmitter.h"
 #include "RecordingGL.h"
+#include "SceneFixture.h"
 #include "scene/Catalogues.h"
 #include "scene/SceneState.h"
 
@@ -72,9 +73,7 @@ TEST(Transmitter, PiecesStackFromBelowTheDatumToAboveTheDisplayHeight) {
         EXPECT_NEAR(strip.front().position.y, 453, 1e-4);
         EXPECT_NEAR(strip.back().position.y, 457, 1e-4);
     }
-    EXPECT_TRUE(gldouble::modelviewAtIdentity());
-    EXPECT_TRUE(gl().errors.empty());
-    EXPECT_FALSE(gl().isEnabled(GL_BLEND));
+    expectGLLeftAsFound();
 
     // Without a connection the axis lies 8 from the pipe axis; the tube follows the height.
     s.connection = connectionCatalogue[connectionRowNull];

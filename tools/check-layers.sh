@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Checks that every source file includes only headers of its own layer or of the layers below it,
+# and that Qt stays in the top layer and GL out of the state and the settings (see
+# docs/ARCHITECTURE.md). Prints each offending include; fails when there is one.
+#   tools/check-layers.sh [source folder]
+set -euo pipefail
+cd "${1:-$(dirname "$0")/..}"
+
+# The layer a file belongs to, by its path.
+layer_of() {
+  case "$1" in
+    scene/Assembly.*) echo assembly ;;
+    scene/*) echo state ;;
+    geometry/*) echo geometry ;;
+    app/frame/* | overlay/gl/*) echo frame ;;
+    config/*) echo config ;;
+    app/* | dialogs/* | overlay/* | resources/*) echo app ;;
+    *) echo unknown ;;
+  esac
+}
+
+# The layers a layer may include from.
+allowed_for() {
+  case "$1" in
+    state) echo "state" ;;
+    geometry) echo "state geometry" ;;
+    assembly) echo "state geometry assembly" ;;
+    frame) echo "state geometry assembly frame" ;;
+    config) echo "state config" ;;
+    app) echo "state geometry assembly frame config app" ;;
+  esac
+}
+
+failures=0
+report() {
+  echo "$1"
+  failures=$((failures + 1))
+}
+
+for file in $(find scene geometry app overlay config dialogs resources -name '*.h' -o -name '*.cpp' |
+  sort); do
+  own=$(layer_of "$file")
+  allowed=" $(allowed_for "$own") "
+  while IFS= read -r header; do
+    target=$(layer_of "$header")
+    [[ "$allowed" == *" $target "* ]] || report "$file ($own) includes $header ($target)"
+  done < <(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$file")
+  if [ "$own" != app ] && grep -qE '^#include <Q' "$file"; then
+    report "$file ($own) includes Qt"
+  fi
+  if [[ "$own" == state || "$own" == config ]] && grep -qE '^#include <GL/' "$file"; then
+    report "$file ($own) includes GL"
+  fi
+done
+
+if [ "$failures" -gt 0 ]; then
+  echo "$failures include(s) across the layers"
+  exit 1
+fi
+echo "layers: every include stays within its layer or below"
