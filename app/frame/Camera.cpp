@@ -1,5 +1,8 @@
 #include "app/frame/Camera.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 void rotateUp(float& angle) {
     angle += 5;
@@ -24,6 +27,12 @@ void zoomIn(float& zoom) {
 void zoomOut(float& zoom) {
     zoom -= 1;
     if (zoom <= 2) zoom = 2;
+}
+// Into -180 .. 180, where +180 becomes -180 as a step onto it does.
+float wrapped(float angle) {
+    if (!std::isfinite(angle)) return angle;
+    angle = std::remainder(angle, 360.0f);
+    return angle >= 180 ? angle - 360 : angle;
 }
 } // namespace
 
@@ -72,4 +81,27 @@ void ApplyPresetView(SceneState& state, PresetView view) {
 void Pan(SceneState& state, int dx, int dy) {
     state.cameraPanX += float(dx);
     state.cameraPanY -= float(dy);
+}
+
+int WheelAccumulator::take(int delta) {
+    if ((delta > 0 && remainder < 0) || (delta < 0 && remainder > 0)) remainder = 0;
+    // Kept well inside int: a remainder is always below one step.
+    remainder += std::clamp(delta, -1000000, 1000000);
+    const int steps = remainder / 20;
+    remainder -= steps * 20;
+    return steps * 20;
+}
+
+void Orbit(SceneState& state, float aboutVertical, float aboutHorizontal) {
+    state.cameraRotY = wrapped(state.cameraRotY + aboutVertical);
+    state.cameraRotX = wrapped(state.cameraRotX + aboutHorizontal);
+}
+
+void PinchZoom(SceneState& state, float factor) {
+    if (!(factor > 0) || !std::isfinite(factor)) return;
+    state.zoom = std::clamp(state.zoom * factor, 2.0f, 1000.0f);
+}
+
+void ResetView(SceneState& state) {
+    state.view() = state.defaults.view;
 }
