@@ -36,9 +36,14 @@ constexpr CaptionRow menuRows[] = {
     {"N5", "&alles gechnitten", "all &Cut"},
     {"nichtsgeschnitten1", "&nichts gechnitten", "&no Cut"},
     {"HintergrundFarbe1", "&Hintergrund Farbe...", "&Background Color..."},
+    {"SmoothEdges1", "&Kanten glätten", "&Smooth edges"},
+    {"FullScreen1", "&Vollbild", "F&ull screen"},
+    {"SavePicture1", "Bild s&peichern...", "Sa&ve picture..."},
+    {"CopyPicture1", "Bild k&opieren", "C&opy picture"},
 
     {"Anzeige1", "&Anzeige", "&Indication"},
     {"Defaul1", "&Default", "&Default"},
+    {"ResetView1", "Ansicht &zurücksetzen", "&Reset view"},
 
     {"TBSubmenuItem1", "Ab&lauf", "&Drain"},
     {"TBItem2", "&Demo", "&Demo"},
@@ -58,6 +63,33 @@ constexpr CaptionRow labelRows[] = {
     {"Label5", " Messwertgeber", " Transmitter"},
 };
 
+// Tooltips of the controls over the view, by control name, and the texts of the main window's
+// own messages, by a key of their own.
+constexpr CaptionRow textRows[] = {
+    {"Label4", "Grenzschalter ein- und ausblenden", "Show or hide the limit switches"},
+    {"Label5", "Messwertgeber ein- und ausblenden", "Show or hide the transmitter"},
+    {"Label2", "Messskala ein- und ausblenden", "Show or hide the measuring scale"},
+    {"Label1", "Isolation ein- und ausblenden", "Show or hide the insulation"},
+    {"Label3", "Dämpfungsfedern ein- und ausblenden", "Show or hide the damping springs"},
+    {"Label6", "Demos schneller", "Faster demos"},
+    {"Label7", "Demos langsamer", "Slower demos"},
+    {"Start_Stop_Image", "Schwenk-Demo starten oder anhalten", "Start or stop the swing demo"},
+    {"Start_Stop_Image_UpDown", "Füllstand-Demo starten oder anhalten",
+     "Start or stop the level demo"},
+    {"ZoomIn_Image", "Vergrössern (gedrückt halten)", "Zoom in (hold)"},
+    {"ZoomOut_Image", "Verkleinern (gedrückt halten)", "Zoom out (hold)"},
+    {"Image1", "Doppelklick: Menü", "double-click: menu"},
+    {"savePictureTitle", "Bild speichern", "Save picture"},
+    {"pictureWindowSize", "PNG-Bild in Fenstergrösse (*.png)", "PNG picture, window size (*.png)"},
+    {"picture1920", "PNG-Bild 1920 x 1080 (*.png)", "PNG picture, 1920 x 1080 (*.png)"},
+    {"picture3840", "PNG-Bild 3840 x 2160 (*.png)", "PNG picture, 3840 x 2160 (*.png)"},
+    {"pictureFileName", "niveau.png", "niveau.png"},
+    {"pictureNotSaved",
+     "Das Bild konnte nicht gespeichert werden:", "The picture could not be saved:"},
+    {"pictureNotRendered", "Ein so grosses Bild kann hier nicht gezeichnet werden.",
+     "A picture this large cannot be drawn here."},
+};
+
 template <std::size_t N> NamedCaptions column(const CaptionRow (&rows)[N], bool german) {
     NamedCaptions captions;
     captions.reserve(N);
@@ -72,6 +104,7 @@ CaptionSet makeGerman() {
         .windowCaptionPrefix = "MZA Roveroruvezodozo  ",
         .menuCaptions = column(menuRows, true),
         .labelCaptions = column(labelRows, true),
+        .texts = column(textRows, true),
     };
 }
 
@@ -81,6 +114,7 @@ CaptionSet makeEnglish() {
         .windowCaptionPrefix = "MZA Dazivuva Vovorirov  ",
         .menuCaptions = column(menuRows, false),
         .labelCaptions = column(labelRows, false),
+        .texts = column(textRows, false),
     };
 }
 
@@ -92,6 +126,13 @@ std::string_view CaptionSet::captionOf(std::string_view name) const {
     }
     for (const auto& [label, caption] : labelCaptions) {
         if (label == name) return caption;
+    }
+    return {};
+}
+
+std::string_view CaptionSet::textOf(std::string_view key) const {
+    for (const auto& [name, text] : texts) {
+        if (name == key) return text;
     }
     return {};
 }

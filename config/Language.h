@@ -15,9 +15,12 @@ struct CaptionSet {
     std::string windowCaptionPrefix; // followed by the version text
     NamedCaptions menuCaptions;      // keyed by menu item name ("Datei1", "Beenden1", ...)
     NamedCaptions labelCaptions;     // keyed by callout label name ("Label1" ... "Label5")
+    NamedCaptions texts;             // tooltips by control name, the main window's messages by key
 
     // The caption for a menu item or label name; empty when the set does not touch it.
     std::string_view captionOf(std::string_view name) const;
+    // A tooltip or message text; empty when the set has none of that name.
+    std::string_view textOf(std::string_view key) const;
 };
 
 const CaptionSet& germanCaptions();

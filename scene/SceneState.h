@@ -194,6 +194,8 @@ struct SceneState : ModelOptions, DisplayModes, ViewBlock {
     float backgroundGreen = 0.745f;
     float backgroundBlue = 1.000f;
     std::int32_t frameCount = 0;
+    bool smoothEdges = false;       // frames multisampled, so that edges are smooth
+    bool smoothEdgesChosen = false; // by the user or kelo.ini; otherwise the renderer decides
 
     // Component instances, constructed by BuildAssembly and ConstructTank
     PlacedPart assembly;

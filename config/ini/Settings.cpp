@@ -12,6 +12,9 @@ namespace {
 
 constexpr const char* optionsSection = "optionen";
 constexpr const char* colourSection = "backgroundcolor";
+constexpr const char* smoothEdgesKey = "smoothedges"; // "ein" or "aus", as the user chose
+constexpr const char* smoothOn = "ein";
+constexpr const char* smoothOff = "aus";
 
 float colourOrDefault(const IniFile& file, const char* key, float fallback) {
     return parseColourComponent(file.value(colourSection, key, "")).value_or(fallback);
@@ -69,6 +72,10 @@ void ReadSettings(SceneState& state, const std::string& programFolder,
     state.backgroundRed = colourOrDefault(file, "red", 0.643f);
     state.backgroundGreen = colourOrDefault(file, "green", 0.745f);
     state.backgroundBlue = colourOrDefault(file, "blue", 1.000f);
+
+    const std::string smooth = file.value(optionsSection, smoothEdgesKey, "");
+    state.smoothEdgesChosen = smooth == smoothOn || smooth == smoothOff;
+    if (state.smoothEdgesChosen) state.smoothEdges = smooth == smoothOn;
 }
 
 bool WriteSettings(const SceneState& state) {
@@ -77,11 +84,15 @@ bool WriteSettings(const SceneState& state) {
         const std::string path = state.settingsDir + settingsFileName;
         IniFile file = IniFile::load(path);
         if (state.settingsDirPersonal && !createFolders(state.settingsDir)) return false;
+        // Smoothing is written once it was chosen, so a file without a choice stays as it was.
+        const bool smoothWritten =
+            !state.smoothEdgesChosen ||
+            file.setValue(optionsSection, smoothEdgesKey, state.smoothEdges ? smoothOn : smoothOff);
         return file.setValue(colourSection, "red", formatColourComponent(state.backgroundRed)) &&
                file.setValue(colourSection, "green",
                              formatColourComponent(state.backgroundGreen)) &&
                file.setValue(colourSection, "blue", formatColourComponent(state.backgroundBlue)) &&
-               file.save(path);
+               smoothWritten && file.save(path);
     } catch (...) {
         return false; // out of memory: the old file stays as it was
     }

@@ -17,13 +17,16 @@
 void ReadVersion(SceneState& state, const std::string& programFolder = executableFolder());
 
 // Main window creation: sets `settingsDir` by mainWindowSettingsPlace, then reads the language
-// ("englisch" -> "gb", "deutsch" -> "d", anything else leaves `languageCode`) and the background
-// colour (a missing or malformed component gives 0.643, 0.745 or 1.000).
+// ("englisch" -> "gb", "deutsch" -> "d", anything else leaves `languageCode`), the background
+// colour (a missing or malformed component gives 0.643, 0.745 or 1.000) and "optionen" /
+// "smoothedges" ("ein" or "aus" sets `smoothEdges` as chosen; anything else leaves the choice to
+// the renderer).
 void ReadSettings(SceneState& state, const std::string& programFolder = executableFolder(),
                   const std::string& userFolder = userSettingsFolder());
 
-// Main window closing: writes "red", "green" and "blue" of "backgroundcolor" into
-// `settingsDir` + "kelo.ini", keeping the rest of the file; the user's own folder is created
+// Main window closing: writes "red", "green" and "blue" of "backgroundcolor", and "smoothedges"
+// of "optionen" once smoothing was chosen, into `settingsDir` + "kelo.ini", keeping the rest of
+// the file; the user's own folder is created
 // first where it is missing. The caller stops both demos first. Returns false when nothing was
 // written (no `settingsDir` yet, read-only, missing folder...).
 bool WriteSettings(const SceneState& state);

@@ -16,8 +16,29 @@ TEST(Language, BothSetsCaptionTheSameItemsAndLabelsInTheSameOrder) {
         EXPECT_EQ(german.labelCaptions[i].second.front(), ' ');
         EXPECT_EQ(english.labelCaptions[i].second.front(), ' ');
     }
-    // Four submenus with three mode items each, the tank's two, and the rest of the table.
-    EXPECT_EQ(german.menuCaptions.size(), 33u);
+    // Four submenus with three mode items each, the tank's two, the rest of the designed table
+    // and the five entries for presenting (smoothing, full screen, two for the picture, reset).
+    EXPECT_EQ(german.menuCaptions.size(), 33u + 5u);
+}
+
+TEST(Language, TooltipsAndMessagesExistInBothLanguages) {
+    const CaptionSet& german = germanCaptions();
+    const CaptionSet& english = englishCaptions();
+    ASSERT_EQ(german.texts.size(), english.texts.size());
+    for (std::size_t i = 0; i < german.texts.size(); ++i) {
+        EXPECT_EQ(german.texts[i].first, english.texts[i].first);
+        EXPECT_FALSE(german.texts[i].second.empty()) << german.texts[i].first;
+        EXPECT_FALSE(english.texts[i].second.empty()) << english.texts[i].first;
+    }
+    EXPECT_EQ(english.textOf("Image1"), "double-click: menu");
+    EXPECT_EQ(german.textOf("Image1"), "Doppelklick: Menü");
+    for (const char* control :
+         {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Start_Stop_Image",
+          "Start_Stop_Image_UpDown", "ZoomIn_Image", "ZoomOut_Image"})
+        EXPECT_NE(german.textOf(control), english.textOf(control)) << control;
+    EXPECT_EQ(english.captionOf("FullScreen1"), "F&ull screen");
+    EXPECT_EQ(german.captionOf("ResetView1"), "Ansicht &zurücksetzen");
+    EXPECT_EQ(english.textOf("nothing of that name"), "");
 }
 
 TEST(Language, ItemsCarryTheirOwnCaptions) {

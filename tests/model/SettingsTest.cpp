@@ -9,6 +9,7 @@
 #include <optional>
 #include <set>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -279,6 +280,36 @@ TEST(Settings, WindowsFileIsReadAndRewrittenWithoutLosingALine) {
     expected.replace(expected.find("Green = 0.2"), 11, "Green=0.500");
     expected.replace(expected.find("Blue = 0.3"), 10, "Blue=0.000");
     EXPECT_EQ(readFile(root / "kelo.ini"), expected);
+}
+
+TEST(Settings, SmoothEdgesAreKeptOnlyOnceChosenAndTheRestOfTheFileStays) {
+    TempFolder root;
+    const std::string program = root / "Program/";
+    std::filesystem::create_directories(program);
+    const std::string original = "[optionen]\r\nlanguage=deutsch\r\n; a comment\r\n";
+    writeFile(root / "kelo.ini", original);
+    SceneState state;
+    ReadSettings(state, program);
+    EXPECT_FALSE(state.smoothEdgesChosen) << "the renderer decides";
+    ASSERT_TRUE(WriteSettings(state));
+    EXPECT_EQ(readFile(root / "kelo.ini").find("smoothedges"), std::string::npos);
+
+    state.smoothEdges = true;
+    state.smoothEdgesChosen = true;
+    ASSERT_TRUE(WriteSettings(state));
+    EXPECT_EQ(readFile(root / "kelo.ini"),
+              "[optionen]\r\nlanguage=deutsch\r\nsmoothedges=ein\r\n; a comment\r\n\r\n"
+              "[backgroundcolor]\r\nred=0.643\r\ngreen=0.745\r\nblue=1.000\r\n");
+
+    for (const auto& [value, chosen, smooth] :
+         {std::tuple{"ein", true, true}, std::tuple{"aus", true, false},
+          std::tuple{"Ein", false, false}, std::tuple{"1", false, false}}) {
+        writeFile(root / "kelo.ini", std::string("[optionen]\nsmoothedges=") + value + "\n");
+        SceneState read;
+        ReadSettings(read, program);
+        EXPECT_EQ(read.smoothEdgesChosen, chosen) << value;
+        EXPECT_EQ(read.smoothEdges, smooth) << value;
+    }
 }
 
 TEST(Settings, WritingFailsSilentlyWhereThereIsNoFolder) {

@@ -1,0 +1,17 @@
+#include "app/frame/Renderer.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+bool isSoftwareRenderer(std::string_view renderer) {
+    std::string name(renderer);
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    for (const char* software :
+         {"llvmpipe", "softpipe", "swrast", "software rasterizer", "swiftshader", "lavapipe"}) {
+        if (name.find(software) != std::string::npos) return true;
+    }
+    // A renderer that does not say what it is gets the cheaper choice.
+    return name.empty();
+}
