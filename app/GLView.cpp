@@ -1,5 +1,6 @@
 #include "app/GLView.h"
 
+#include "app/FramebufferImage.h"
 #include "app/frame/Demo.h"
 #include "app/frame/FrameRender.h"
 #include "app/frame/PaintLoop.h"
@@ -8,6 +9,7 @@
 #include <QExposeEvent>
 #include <QMouseEvent>
 #include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
 #include <QScreen>
 #include <QWheelEvent>
 
@@ -16,6 +18,8 @@
 #include <chrono>
 
 namespace {
+constexpr int smoothSamples = 4;
+
 std::int64_t steadyNs() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
@@ -39,23 +43,31 @@ GLView::GLView(SceneState& state, QWindow* parent) : QWindow(parent), state(stat
 
 GLView::~GLView() {
     if (context) {
+        context->makeCurrent(this);
+        multisampled.reset();
         context->doneCurrent();
         delete context;
     }
 }
 
 bool GLView::makeCurrent() {
-    if (!context) {
-        create();
-        context = new QOpenGLContext;
-        context->setFormat(requestedFormat());
-        if (!context->create() || !context->makeCurrent(this)) return false;
-        glEnable(GL_DEPTH_TEST);
-        // The font holder comes last and builds its display lists in this context.
-        CreateFontForm();
-        return true;
-    }
-    return context->makeCurrent(this);
+    if (context) return context->makeCurrent(this);
+    create();
+    context = new QOpenGLContext;
+    context->setFormat(requestedFormat());
+    if (!context->create() || !context->makeCurrent(this)) return false;
+    glEnable(GL_DEPTH_TEST);
+    // The font holder comes last and builds its display lists in this context.
+    CreateFontForm();
+    multisampling = QOpenGLFramebufferObject::hasOpenGLFramebufferObjects() &&
+                    QOpenGLFramebufferObject::hasOpenGLFramebufferBlit();
+    const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    if (onRendererKnown) onRendererKnown(renderer ? renderer : "");
+    return true;
+}
+
+QSize GLView::devicePixels() const {
+    return size() * devicePixelRatio();
 }
 
 void GLView::FormPaint() {
@@ -89,14 +101,70 @@ void GLView::runPass() {
     }
 }
 
+// One frame of the scene at `pixels`. The frame sets the clear colour only after its clear, so
+// that a new background colour would show one frame late; setting it first shows it at once.
+void GLView::renderScene(QSize pixels) {
+    glClearColor(state.backgroundRed, state.backgroundGreen, state.backgroundBlue, 0);
+    RenderScene(state, pixels.width(), pixels.height());
+}
+
 void GLView::renderFrame() {
-    const qreal ratio = devicePixelRatio();
-    RenderScene(state, int(width() * ratio), int(height() * ratio));
+    const QSize pixels = devicePixels();
+    QOpenGLFramebufferObject* target = state.smoothEdges ? smoothTarget(pixels) : nullptr;
+    if (!target) {
+        renderScene(pixels);
+        return;
+    }
+    target->bind();
+    renderScene(pixels);
+    QOpenGLFramebufferObject::bindDefault();
+    const QRect all(QPoint(0, 0), pixels);
+    QOpenGLFramebufferObject::blitFramebuffer(nullptr, all, target, all, GL_COLOR_BUFFER_BIT,
+                                              GL_NEAREST);
+}
+
+// The multisampled buffer for a frame of `pixels`, made anew when the size changes; null (and
+// smoothing unavailable from then on) where the renderer cannot make one.
+QOpenGLFramebufferObject* GLView::smoothTarget(QSize pixels) {
+    if (!multisampling || pixels.isEmpty()) return nullptr;
+    if (!multisampled || multisampled->size() != pixels) {
+        QOpenGLFramebufferObjectFormat format;
+        format.setSamples(smoothSamples);
+        format.setAttachment(QOpenGLFramebufferObject::Depth);
+        multisampled = std::make_unique<QOpenGLFramebufferObject>(pixels, format);
+        if (!multisampled->isValid()) {
+            multisampled.reset();
+            multisampling = false;
+        }
+    }
+    return multisampled.get();
 }
 
 void GLView::present() {
     context->swapBuffers(this);
     emit frameSwapped();
+}
+
+QImage GLView::renderPicture(QSize pixels) {
+    if (!makeCurrent()) return {};
+    const int samples = state.smoothEdges && multisampling ? smoothSamples : 0;
+    QImage picture = renderToImage(pixels, samples, [&] {
+        ApplyProjection(pixels.width(), pixels.height());
+        renderScene(pixels);
+    });
+    const QSize own = devicePixels();
+    ApplyProjection(own.width(), own.height());
+    return picture;
+}
+
+QImage GLView::grabFramebuffer() {
+    return renderPicture(devicePixels());
+}
+
+QRect GLView::viewport() {
+    GLint box[4] = {0, 0, 0, 0};
+    if (makeCurrent()) glGetIntegerv(GL_VIEWPORT, box);
+    return QRect(box[0], box[1], box[2], box[3]);
 }
 
 // Exposes Qt reports on its own only render; a pass that waited for the window to be shown goes
@@ -116,17 +184,25 @@ void GLView::resizeEvent(QResizeEvent*) {
     if (onResized) onResized(width(), height());
 }
 
-QImage GLView::grabFramebuffer() {
-    if (!makeCurrent()) return {};
-    renderFrame();
-    const qreal ratio = devicePixelRatio();
-    const int w = int(width() * ratio), h = int(height() * ratio);
-    QImage image(w, h, QImage::Format_RGBA8888);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
-    present();
-    return image.mirrored().convertToFormat(QImage::Format_RGB32);
+bool GLView::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        if (!onTouch) break;
+        onTouch(static_cast<QTouchEvent*>(event));
+        event->accept();
+        return true;
+    case QEvent::NativeGesture:
+        if (!onGesture) break;
+        onGesture(static_cast<QNativeGestureEvent*>(event));
+        event->accept();
+        return true;
+    default:
+        break;
+    }
+    return QWindow::event(event);
 }
 
 void GLView::mousePressEvent(QMouseEvent* event) {

@@ -1,7 +1,8 @@
 // The OpenGL view of the main window: a native window with its own GL context, which the main
 // window embeds below its menus. It runs the paint loop's passes, presents each frame itself and
-// paces the passes to the display's refresh, and forwards the mouse to the main window's
-// handlers. Nothing composites it: a frame goes from the back buffer straight to the screen.
+// paces the passes to the display's refresh, and forwards the mouse, touch and gestures to the
+// main window's handlers. Nothing composites it: a frame goes from the back buffer straight to
+// the screen (through a multisampled buffer first while edges are smoothed).
 #pragma once
 
 #include "app/frame/FramePacer.h"
@@ -12,8 +13,12 @@
 #include <QWindow>
 
 #include <functional>
+#include <memory>
 
+class QNativeGestureEvent;
 class QOpenGLContext;
+class QOpenGLFramebufferObject;
+class QTouchEvent;
 
 class GLView : public QWindow {
     Q_OBJECT
@@ -23,19 +28,35 @@ class GLView : public QWindow {
 
     // The redraw request: starts the paint loop unless it already runs.
     void FormPaint();
-    // The current scene rendered into an image of the view's size in device pixels.
+    // The current scene rendered off-screen with the frame code into an image of `pixels`
+    // (read-outs placed for that shape), smoothed as the view is; empty if the renderer cannot
+    // make a picture that large.
+    QImage renderPicture(QSize pixels);
+    // The same at the view's own size in device pixels.
     QImage grabFramebuffer();
+    // The view's size in device pixels.
+    QSize devicePixels() const;
+    // The GL viewport of the view's frames, in device pixels.
+    QRect viewport();
+    // Whether edges can be smoothed: multisampling works on this renderer. Known once the view
+    // has its GL context; until then true.
+    bool smoothingAvailable() const { return multisampling; }
 
     std::function<void(QMouseEvent*)> onMousePress;
     std::function<void(QMouseEvent*)> onMouseMove;
     std::function<void(QMouseEvent*)> onDoubleClick;
     std::function<void(QWheelEvent*)> onWheel;
+    std::function<void(QTouchEvent*)> onTouch;
+    std::function<void(QNativeGestureEvent*)> onGesture;
     std::function<void(int, int)> onResized; // client width and height, the GL context current
+    // The GL context exists and the renderer is known (its name as GL_RENDERER gives it).
+    std::function<void(const std::string&)> onRendererKnown;
 
   signals:
     void frameSwapped();
 
   protected:
+    bool event(QEvent* event) override;
     void exposeEvent(QExposeEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -48,10 +69,14 @@ class GLView : public QWindow {
     void runPass();
     void schedulePass();
     void renderFrame();
+    void renderScene(QSize pixels);
+    QOpenGLFramebufferObject* smoothTarget(QSize pixels);
     void present();
 
     SceneState& state;
     QOpenGLContext* context = nullptr;
+    std::unique_ptr<QOpenGLFramebufferObject> multisampled; // the smoothed frame before the blit
+    bool multisampling = true;
     QTimer passTimer;
     FramePacer pacer;
     bool passPending = false; // the loop runs and its next pass has not rendered yet

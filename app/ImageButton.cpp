@@ -21,3 +21,18 @@ void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
 void ImageButton::mouseMoveEvent(QMouseEvent*) {
     emit hovered();
 }
+
+void ImageButton::leaveEvent(QEvent*) {
+    emit left();
+}
+
+void ImageButton::setPicture(ButtonPicture picture, bool highlighted) {
+    shown = picture;
+    shownHighlighted = highlighted;
+    setPixmap(buttonPicture(picture, highlighted, devicePixelRatioF()));
+}
+
+bool ImageButton::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) setPicture(shown, shownHighlighted);
+    return QLabel::event(event);
+}

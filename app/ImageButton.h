@@ -2,21 +2,33 @@
 // clicks and the pointer moving over it, like the image controls of the button row.
 #pragma once
 
+#include "resources/ButtonPictures.h"
+
 #include <QLabel>
 
 class ImageButton : public QLabel {
     Q_OBJECT
   public:
     explicit ImageButton(QWidget* parent);
+    // Shows a picture, drawn for the density of the screen the button is on (and again when it
+    // moves to another screen).
+    void setPicture(ButtonPicture picture, bool highlighted);
 
   signals:
     void pressed();
     void released();
     void clicked();
     void hovered();
+    void left(); // the pointer has left the button
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    ButtonPicture shown = ButtonPicture::Start;
+    bool shownHighlighted = false;
 };

@@ -10,9 +10,13 @@
 #include "config/Language.h"
 #include "config/ini/Settings.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QLineF>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
 #include <QToolBar>
+#include <QTouchEvent>
 
 #include <cmath>
 
@@ -20,6 +24,26 @@ namespace {
 // A component of a background colour as a Windows colour byte: rounded, halves to even.
 int colourByte(float component) {
     return int(std::nearbyint(255.0f * component));
+}
+
+// The form's own colour and font are not for the menu bar and the toolbars below it: they keep
+// the desktop's, so that their texts stay readable on any background colour. Every role and
+// property is set explicitly, which stops the form's from being inherited.
+void keepDesktopLook(QWidget* widget) {
+    QPalette desktop = QApplication::palette();
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            desktop.setBrush(g, r, desktop.brush(g, r));
+        }
+    widget->setPalette(desktop);
+    QFont font = QApplication::font();
+    font.setFamilies(font.families());
+    font.setPointSizeF(font.pointSizeF());
+    font.setWeight(font.weight());
+    font.setItalic(font.italic());
+    widget->setFont(font);
 }
 } // namespace
 
@@ -38,6 +62,7 @@ TfrmCube::TfrmCube(SceneState& state, const std::string& programFolder, QWidget*
     dock = new QMainWindow(nullptr, Qt::Widget);
     // The bars can be moved and docked, but nothing hides them again once they are shown.
     dock->setContextMenuPolicy(Qt::PreventContextMenu);
+    keepDesktopLook(dock);
     createView();
     setClientWidget(dock);
     fps = new Tfps_Form1(state);
@@ -74,7 +99,7 @@ void TfrmCube::FormCreate() {
     BuildStartScene(state);
     ReadSettings(state, programFolder);
     applyBackgroundColour();
-    for (const char* name : {"Label2", "Label4", "Label5"}) callouts.at(name)->setActive(true);
+    showAccessoryStates();
     showRunningPictures();
 }
 
@@ -141,13 +166,21 @@ void TfrmCube::FormMouseDown(int x, int y) {
     lastMouseY = y;
 }
 
-void TfrmCube::FormMouseMove(int x, int y, Qt::MouseButtons mouseButtons) {
+void TfrmCube::FormMouseMove(int x, int y, Qt::MouseButtons mouseButtons,
+                             Qt::KeyboardModifiers modifiers) {
     for (auto& [name, label] : callouts) label->setTextColour(Qt::white);
     if (state.hoverImageActive) {
         showRunningPictures();
         state.hoverImageActive = false;
     }
-    if (mouseButtons & Qt::LeftButton) {
+    hoverLeftStrip(x, y);
+    if ((mouseButtons & Qt::LeftButton) && (modifiers & Qt::ShiftModifier)) {
+        Orbit(state, float(x - lastMouseX) * orbitDegreesPerPixel,
+              float(y - lastMouseY) * orbitDegreesPerPixel);
+        FormPaint();
+        lastMouseX = x;
+        lastMouseY = y;
+    } else if (mouseButtons & Qt::LeftButton) {
         Pan(state, x - lastMouseX, y - lastMouseY);
         if (!state.levelDemoRunning) FormPaint();
         lastMouseX = x;
@@ -161,8 +194,66 @@ void TfrmCube::FormMouseMove(int x, int y, Qt::MouseButtons mouseButtons) {
 }
 
 void TfrmCube::FormMouseWheel(int delta) {
-    WheelZoom(state, delta);
+    WheelZoom(state, wheel.take(delta));
     FormPaint();
+}
+
+void TfrmCube::FormTouch(QTouchEvent* event) {
+    const QList<QEventPoint>& points = event->points();
+    const qsizetype fingers = event->type() == QEvent::TouchEnd ? 0 : points.size();
+    if (points.size() == 1) {
+        const QPoint at = points.front().position().toPoint();
+        // A drag starts where the finger is, also when a second finger has just been lifted.
+        if (touchFingers != 1)
+            FormMouseDown(at.x(), at.y());
+        else
+            FormMouseMove(at.x(), at.y(), Qt::LeftButton);
+    } else if (points.size() >= 2 && touchFingers >= 2) {
+        const QLineF now(points[0].position(), points[1].position());
+        const QLineF before(points[0].lastPosition(), points[1].lastPosition());
+        if (before.length() > 0 && now.length() > 0) {
+            PinchZoom(state, float(now.length() / before.length()));
+            const qreal turn = before.angleTo(now); // counter-clockwise, 0 .. 360
+            const qreal tilt = now.center().y() - before.center().y();
+            Orbit(state, float(turn > 180 ? turn - 360 : turn), float(tilt) * orbitDegreesPerPixel);
+            FormPaint();
+        }
+    }
+    touchFingers = fingers;
+}
+
+void TfrmCube::FormGesture(QNativeGestureEvent* event) {
+    switch (event->gestureType()) {
+    case Qt::ZoomNativeGesture:
+        PinchZoom(state, float(1 + event->value()));
+        break;
+    case Qt::RotateNativeGesture:
+        Orbit(state, float(event->value()), 0);
+        break;
+    default:
+        return;
+    }
+    FormPaint();
+}
+
+void TfrmCube::showAccessoryStates() {
+    const std::pair<const char*, bool> flags[] = {{"Label4", state.switch1Visible},
+                                                  {"Label5", state.transmitterVisible},
+                                                  {"Label2", state.scaleVisible},
+                                                  {"Label1", state.insulationVisible},
+                                                  {"Label3", state.springTopVisible}};
+    for (const auto& [name, shown] : flags) callouts.at(name)->setActive(shown);
+}
+
+// A held zoom button zooms only while it is held: losing the window's focus ends it as well.
+void TfrmCube::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) stopZooming();
+    TGradientForm::changeEvent(event);
+}
+
+void TfrmCube::stopZooming() {
+    ZoomInTimer.stop();
+    ZoomOutTimer.stop();
 }
 
 void TfrmCube::Image1DblClick() {

@@ -20,6 +20,8 @@ class GLView;
 class ImageButton;
 class QAction;
 class QMenu;
+class QNativeGestureEvent;
+class QTouchEvent;
 class QMenuBar;
 class QToolBar;
 class Tfps_Form1;
@@ -31,6 +33,7 @@ struct SecondaryWindows {
     std::function<void()> showAbout;
     std::function<void()> showContact;
     std::function<void()> restoreDefaults; // the options dialog's default settings
+    std::function<void()> showAccessories; // the options dialog's boxes after the flags
 };
 
 class TfrmCube : public TGradientForm {
@@ -66,8 +69,14 @@ class TfrmCube : public TGradientForm {
 
     // Handlers with the names of the window's components and events.
     void FormMouseDown(int x, int y);
-    void FormMouseMove(int x, int y, Qt::MouseButtons buttons);
+    // A left drag pans; with Shift held it turns the model.
+    void FormMouseMove(int x, int y, Qt::MouseButtons buttons,
+                       Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void FormMouseWheel(int delta);
+    // One finger drags like the left button; two pinch to zoom and turn the model.
+    void FormTouch(QTouchEvent* event);
+    // A touchpad's pinch zooms, its rotation turns the model.
+    void FormGesture(QNativeGestureEvent* event);
     void Label1Click(CalloutLabel* label);
     void Label1MouseMove(CalloutLabel* label);
     void Image1DblClick();
@@ -78,9 +87,21 @@ class TfrmCube : public TGradientForm {
     void Defaul1Click();
     void Hilfe2Click();
 
+    // Presenting: full screen without the caption bar, smooth edges, the picture of the view.
+    void setFullScreen(bool on);
+    void setSmoothEdges(bool on);
+    // Writes the view rendered at `pixels` (read-outs included) to `path` as PNG; a failure is
+    // said in a message box and leaves any file already there as it was.
+    bool SavePicture(const QString& path, QSize pixels);
+    void SavePictureClick();
+    void CopyPictureClick();
+    // Each callout's panel after the flag it switches.
+    void showAccessoryStates();
+
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void FormCreate();
@@ -100,8 +121,11 @@ class TfrmCube : public TGradientForm {
     QMenu* addSubmenu(QMenu* parent, const char* name, const char* caption);
     QMenu* nameMenu(QMenu* menu, const char* name);
     void createStepToolbar();
+    void createPresentingItems(QMenu* picture);
     void createView();
     void raiseControls();
+    void hoverLeftStrip(int x, int y);
+    void stopZooming();
     QMenu* addModeMenu(QMenu* parent, const char* name, const char* caption,
                        const std::array<const char*, 3>& itemNames,
                        const std::array<const char*, 3>& captions, DisplayMode DisplayModes::*mode,
@@ -130,4 +154,11 @@ class TfrmCube : public TGradientForm {
     std::string programFolder;
     int lastMouseX = 0;
     int lastMouseY = 0;
+    WheelAccumulator wheel;
+    qsizetype touchFingers = 0; // fingers on the view at the last touch event
+    QTimer leftStripHint;       // shows the strip's tooltip once the pointer rests on it
+    QPoint leftStripHintAt;     // where, in global coordinates
+    bool leftStripTipShown = false;
+    bool maximizedBeforeFullScreen = true;
+    QString pictureFolder; // where the last picture went
 };

@@ -1,5 +1,6 @@
 // The two caption sets of the main window: menus, callout labels and the window caption.
 #include "app/CalloutLabel.h"
+#include "app/ImageButton.h"
 #include "app/MainWindow.h"
 #include "config/Language.h"
 
@@ -13,6 +14,13 @@ void TfrmCube::applyCaptions(const CaptionSet& captions) {
     for (const auto& [name, caption] : captions.labelCaptions)
         if (CalloutLabel* label = callout(QString::fromStdString(name)))
             label->setText(QString::fromStdString(caption));
+    // The controls over the view say what they do when the pointer rests on them.
+    for (const auto& [name, tip] : captions.texts) {
+        const QString control = QString::fromStdString(name);
+        if (CalloutLabel* label = callout(control)) label->setToolTip(QString::fromStdString(tip));
+        if (ImageButton* button = imageButton(control))
+            button->setToolTip(QString::fromStdString(tip));
+    }
     state.languageCode = captions.languageCode;
 }
 

@@ -5,10 +5,13 @@
 #include "app/ImageButton.h"
 #include "app/MainWindow.h"
 #include "app/frame/Demo.h"
+#include "app/frame/Renderer.h"
+#include "config/Language.h"
 #include "resources/ButtonPictures.h"
 
 #include <QMainWindow>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <tuple>
@@ -30,13 +33,38 @@ void TfrmCube::createView() {
         FormMouseDown(int(e->position().x()), int(e->position().y()));
     };
     glView->onMouseMove = [this](QMouseEvent* e) {
-        FormMouseMove(int(e->position().x()), int(e->position().y()), e->buttons());
+        FormMouseMove(int(e->position().x()), int(e->position().y()), e->buttons(), e->modifiers());
     };
     glView->onDoubleClick = [this](QMouseEvent* e) {
         if (e->position().x() < leftStripWidth) Image1DblClick();
     };
     glView->onWheel = [this](QWheelEvent* e) { FormMouseWheel(e->angleDelta().y()); };
+    glView->onTouch = [this](QTouchEvent* e) { FormTouch(e); };
+    glView->onGesture = [this](QNativeGestureEvent* e) { FormGesture(e); };
+    glView->onRendererKnown = [this](const std::string& renderer) {
+        if (!state.smoothEdgesChosen) state.smoothEdges = smoothEdgesByDefault(renderer);
+        if (!glView->smoothingAvailable()) state.smoothEdges = false;
+    };
+    leftStripHint.setSingleShot(true);
+    leftStripHint.setInterval(700);
+    connect(&leftStripHint, &QTimer::timeout, this, [this] {
+        QToolTip::showText(leftStripHintAt, QString::fromStdString(std::string(
+                                                captionsFor(state.languageCode).textOf("Image1"))));
+        leftStripTipShown = true;
+    });
     glView->onResized = [this](int w, int h) { FormResize(w, h); };
+}
+
+// The strip's tooltip: shown once the pointer has rested on the strip, hidden when it leaves.
+void TfrmCube::hoverLeftStrip(int x, int y) {
+    if (x < leftStripWidth) {
+        leftStripHintAt = glView->mapToGlobal(QPoint(x, y));
+        if (!leftStripTipShown && !leftStripHint.isActive()) leftStripHint.start();
+        return;
+    }
+    leftStripHint.stop();
+    if (leftStripTipShown) QToolTip::hideText();
+    leftStripTipShown = false;
 }
 
 // The controls are native windows of their own stacked over the view's window, so that the view
@@ -103,57 +131,57 @@ void TfrmCube::createButtonRow() {
     connect(swing, &ImageButton::clicked, this, &TfrmCube::Start_Stop_ImageClick);
     connect(level, &ImageButton::clicked, this, &TfrmCube::Start_Stop_Image_UpDownClick);
     connect(zoomIn, &ImageButton::pressed, &ZoomInTimer, qOverload<>(&QTimer::start));
-    connect(zoomIn, &ImageButton::released, &ZoomInTimer, &QTimer::stop);
     connect(zoomOut, &ImageButton::pressed, &ZoomOutTimer, qOverload<>(&QTimer::start));
-    connect(zoomOut, &ImageButton::released, &ZoomOutTimer, &QTimer::stop);
+    // Zooming ends on release, and also when the pointer leaves the button (a popup or another
+    // window may have taken the mouse, so the release would never come).
+    for (ImageButton* button : {zoomIn, zoomOut}) {
+        connect(button, &ImageButton::released, this, &TfrmCube::stopZooming);
+        connect(button, &ImageButton::left, this, &TfrmCube::stopZooming);
+    }
 
     // Hover pictures; the next move over the window itself restores the normal ones.
     connect(zoomIn, &ImageButton::hovered, this, [this, zoomIn] {
-        zoomIn->setPixmap(buttonPicture(ButtonPicture::ZoomIn, true));
+        zoomIn->setPicture(ButtonPicture::ZoomIn, true);
         state.hoverImageActive = true;
     });
     connect(zoomOut, &ImageButton::hovered, this, [this, zoomOut] {
-        zoomOut->setPixmap(buttonPicture(ButtonPicture::ZoomOut, true));
+        zoomOut->setPicture(ButtonPicture::ZoomOut, true);
         state.hoverImageActive = true;
     });
     connect(swing, &ImageButton::hovered, this, [this, swing] {
-        swing->setPixmap(buttonPicture(
-            state.swingDemoRunning ? ButtonPicture::Stop : ButtonPicture::Start, true));
+        swing->setPicture(state.swingDemoRunning ? ButtonPicture::Stop : ButtonPicture::Start,
+                          true);
         state.hoverImageActive = true;
     });
     connect(level, &ImageButton::hovered, this, [this, level] {
-        level->setPixmap(buttonPicture(
-            state.levelDemoRunning ? ButtonPicture::StopUpDown : ButtonPicture::StartUpDown, true));
+        level->setPicture(
+            state.levelDemoRunning ? ButtonPicture::StopUpDown : ButtonPicture::StartUpDown, true);
         state.hoverImageActive = true;
     });
 }
 
 void TfrmCube::showRunningPictures() {
     buttons.at("Start_Stop_Image")
-        ->setPixmap(buttonPicture(
-            state.swingDemoRunning ? ButtonPicture::Stop : ButtonPicture::Start, false));
+        ->setPicture(state.swingDemoRunning ? ButtonPicture::Stop : ButtonPicture::Start, false);
     buttons.at("Start_Stop_Image_UpDown")
-        ->setPixmap(buttonPicture(state.levelDemoRunning ? ButtonPicture::StopUpDown
-                                                         : ButtonPicture::StartUpDown,
-                                  false));
-    buttons.at("ZoomIn_Image")->setPixmap(buttonPicture(ButtonPicture::ZoomIn, false));
-    buttons.at("ZoomOut_Image")->setPixmap(buttonPicture(ButtonPicture::ZoomOut, false));
+        ->setPicture(
+            state.levelDemoRunning ? ButtonPicture::StopUpDown : ButtonPicture::StartUpDown, false);
+    buttons.at("ZoomIn_Image")->setPicture(ButtonPicture::ZoomIn, false);
+    buttons.at("ZoomOut_Image")->setPicture(ButtonPicture::ZoomOut, false);
 }
 
 void TfrmCube::Start_Stop_ImageClick() {
     state.swingDemoRunning = !state.swingDemoRunning;
     buttons.at("Start_Stop_Image")
-        ->setPixmap(buttonPicture(
-            state.swingDemoRunning ? ButtonPicture::Stop : ButtonPicture::Start, false));
+        ->setPicture(state.swingDemoRunning ? ButtonPicture::Stop : ButtonPicture::Start, false);
     FormPaint();
 }
 
 void TfrmCube::Start_Stop_Image_UpDownClick() {
     state.levelDemoRunning = !state.levelDemoRunning;
     buttons.at("Start_Stop_Image_UpDown")
-        ->setPixmap(buttonPicture(state.levelDemoRunning ? ButtonPicture::StopUpDown
-                                                         : ButtonPicture::StartUpDown,
-                                  false));
+        ->setPicture(
+            state.levelDemoRunning ? ButtonPicture::StopUpDown : ButtonPicture::StartUpDown, false);
     FormPaint();
 }
 
@@ -161,25 +189,22 @@ void TfrmCube::Label1Click(CalloutLabel* label) {
     if (label == callouts.at("Label4")) {
         state.switch1Visible = !state.switch1Visible;
         state.switch2Visible = !state.switch2Visible;
-        label->setActive(state.switch1Visible);
     } else if (label == callouts.at("Label5")) {
         state.transmitterVisible = !state.transmitterVisible;
-        label->setActive(state.transmitterVisible);
     } else if (label == callouts.at("Label2")) {
         state.scaleVisible = !state.scaleVisible;
-        label->setActive(state.scaleVisible);
     } else if (label == callouts.at("Label1")) {
         state.insulationVisible = !state.insulationVisible;
-        label->setActive(state.insulationVisible);
     } else if (label == callouts.at("Label3")) {
         state.springTopVisible = !state.springTopVisible;
         state.springBottomVisible = !state.springBottomVisible;
-        label->setActive(state.springTopVisible);
     } else if (label == callouts.at("Label6")) {
         SpeedUp(state);
     } else if (label == callouts.at("Label7")) {
         SlowDown(state);
     }
+    showAccessoryStates();
+    if (secondary.showAccessories) secondary.showAccessories();
     FormPaint();
 }
 

@@ -1,5 +1,6 @@
 // The main window's menu bar and step toolbar, and the commands behind their entries.
 #include "app/FpsWindow.h"
+#include "app/GLView.h"
 #include "app/MainWindow.h"
 #include "app/ShowInFront.h"
 #include "config/Language.h"
@@ -136,6 +137,36 @@ void TfrmCube::createPictureMenu(QMenuBar* bar) {
         if (secondary.showBackgroundColour) secondary.showBackgroundColour();
     })->setShortcut(QKeySequence("Ctrl+C"));
     CheckDisplayModeEntries();
+    createPresentingItems(picture);
+}
+
+// Smooth edges, full screen and the picture of the view, after the designed entries.
+void TfrmCube::createPresentingItems(QMenu* picture) {
+    picture->addSeparator();
+    QAction* smooth = addItem(picture, "SmoothEdges1", "&Kanten glätten",
+                              [this] { setSmoothEdges(!state.smoothEdges); });
+    smooth->setCheckable(true);
+    QAction* fullScreen =
+        addItem(picture, "FullScreen1", "&Vollbild", [this] { setFullScreen(!isFullScreen()); });
+    fullScreen->setCheckable(true);
+    fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    // Esc leaves full screen and does nothing otherwise.
+    auto* leaveFullScreen = new QAction(this);
+    leaveFullScreen->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(leaveFullScreen, &QAction::triggered, this, [this] { setFullScreen(false); });
+    addAction(leaveFullScreen);
+    addItem(picture, "SavePicture1", "Bild s&peichern...", [this] {
+        SavePictureClick();
+    })->setShortcut(QKeySequence("Ctrl+E"));
+    addItem(picture, "CopyPicture1", "Bild k&opieren", [this] {
+        CopyPictureClick();
+    })->setShortcut(QKeySequence("Ctrl+Shift+C"));
+    // The checks follow what the view does, which the renderer can decide for smoothing.
+    connect(picture, &QMenu::aboutToShow, this, [this, smooth, fullScreen] {
+        smooth->setChecked(state.smoothEdges);
+        smooth->setEnabled(glView->smoothingAvailable());
+        fullScreen->setChecked(isFullScreen());
+    });
 }
 
 // Default, preset views, polygon mode, frame rate and options; Ctrl+D opens it at the pointer.
@@ -157,14 +188,25 @@ void TfrmCube::createDisplayMenu(QMenuBar* bar) {
 
 void TfrmCube::createViewsMenu(QMenu* display) {
     QMenu* views = addSubmenu(display, "N4", "Ansichten");
-    addItem(views, "Flgeli2", "Fl\u00FCgeli",
-            [this] { ApplyPresetView(state, PresetView::Flaps); });
-    addItem(views, "Anschlussunten1", "Abschluss unten",
-            [this] { ApplyPresetView(state, PresetView::BottomEnd); });
+    // The new view shows at once, also while no demo runs.
+    addItem(views, "Flgeli2", "Fl\u00FCgeli", [this] {
+        ApplyPresetView(state, PresetView::Flaps);
+        FormPaint();
+    });
+    addItem(views, "Anschlussunten1", "Abschluss unten", [this] {
+        ApplyPresetView(state, PresetView::BottomEnd);
+        FormPaint();
+    });
     addItem(views, "Seitenanschluss1", "Seitenanschluss", [this] {
         menuItem("aus5")->trigger(); // hides the tank as the Tank menu does
         ApplyPresetView(state, PresetView::SideConnection);
+        FormPaint();
     });
+    views->addSeparator();
+    addItem(views, "ResetView1", "Ansicht &zurücksetzen", [this] {
+        ResetView(state);
+        FormPaint();
+    })->setShortcut(QKeySequence(Qt::Key_Home));
 }
 
 void TfrmCube::createPolygonMenu(QMenu* display) {
@@ -176,6 +218,7 @@ void TfrmCube::createPolygonMenu(QMenu* display) {
     for (const auto& [name, caption, mode] : polygonModes) {
         addItem(polygon, name, caption, [this, n = name, m = mode] {
             setPolygonMode(m, n);
+            FormPaint(); // the new mode shows at once, also while no demo runs
         })->setCheckable(true);
     }
     menuItem("GLFILL1")->setChecked(true);
@@ -248,8 +291,11 @@ void TfrmCube::nichtsgeschnitten1Click() {
 
 void TfrmCube::Defaul1Click() {
     if (secondary.restoreDefaults) secondary.restoreDefaults();
+    showAccessoryStates(); // the callouts show that the accessories are off again
     FormPaint();
+    // As the GL_FILL entry does, which shows its mode at once.
     setPolygonMode(GL_FILL, "GLFILL1");
+    FormPaint();
 }
 
 void TfrmCube::Hilfe2Click() {

@@ -8,9 +8,15 @@
 #include "dialogs/aboutdlg.h"
 
 void CreateSecondaryWindows(TfrmCube& window, SceneState& state) {
+    // Every change in the options dialog redraws the main window, whose callouts follow the
+    // accessory boxes.
     auto* options = new TOptionenForm(
-        state, [&window] { window.FormPaint(); }, [&window] { window.CheckDisplayModeEntries(); },
-        &window);
+        state,
+        [&window] {
+            window.showAccessoryStates();
+            window.FormPaint();
+        },
+        [&window] { window.CheckDisplayModeEntries(); }, &window);
     auto* colourDialog = new TColor_dlg(
         state,
         [&window] {
@@ -23,6 +29,7 @@ void CreateSecondaryWindows(TfrmCube& window, SceneState& state) {
     SecondaryWindows secondary;
     secondary.showOptions = [options, &window] { ShowInFront(options, &window); };
     secondary.restoreDefaults = [options] { options->DefaultEinstellungen(); };
+    secondary.showAccessories = [options] { options->showAccessories(); };
     secondary.showBackgroundColour = [colourDialog, &window] {
         ShowInFront(colourDialog, &window);
     };

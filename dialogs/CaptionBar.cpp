@@ -29,8 +29,10 @@ void CaptionBar::loadPictures() {
                                                            {CaptionButton::Maximize, "MAXIMIZE"},
                                                            {CaptionButton::Minimize, "MINIMIZE"},
                                                            {CaptionButton::Restore, "RESTORE"}};
-    for (const auto& [button, name] : names) pictures[button] = captionPicture(name, side, colours);
-    logo = captionPicture("KeLo45x16", side, colours);
+    const qreal ratio = devicePixelRatioF();
+    for (const auto& [button, name] : names)
+        pictures[button] = captionPicture(name, side, colours, ratio);
+    logo = captionPicture("KeLo45x16", side, colours, ratio);
 }
 
 void CaptionBar::readCaptionFont() {
@@ -42,6 +44,7 @@ bool CaptionBar::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::ApplicationPaletteChange:
     case QEvent::ThemeChange:
+    case QEvent::ScreenChangeInternal: // another screen may have another pixel density
         loadPictures();
         update();
         break;

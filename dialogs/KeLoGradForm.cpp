@@ -38,6 +38,12 @@ constexpr std::pair<CaptionButton, SystemCommand> buttonCommands[] = {
     {CaptionButton::Restore, RestoreCommand},
 };
 
+// A form with an owner is a dialog to the window system: transient for its owner, which keeps it
+// above the owner when the owner is clicked. A form without one is an ordinary window.
+Qt::WindowFlags formWindowType(const QWidget* owner) {
+    return owner ? Qt::Dialog : Qt::Window;
+}
+
 CaptionFlags flagsFor(FormBorder border) {
     const bool changeable = border != FormBorder::Dialog;
     return {true, changeable, changeable, changeable};
@@ -46,7 +52,7 @@ CaptionFlags flagsFor(FormBorder border) {
 } // namespace
 
 TGradientForm::TGradientForm(const std::string& languageCode, FormBorder border, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), languageCode(languageCode),
+    : QWidget(parent, formWindowType(parent) | Qt::FramelessWindowHint), languageCode(languageCode),
       border(border), flags(flagsFor(border)) {
     setMouseTracking(true);
     layout = new QVBoxLayout(this);
@@ -160,9 +166,9 @@ void TGradientForm::systemCommand(int command) {
 }
 
 // A thin raised frame around caption bar and client area; sizeable windows get a wider one to
-// grab for resizing.
+// grab for resizing. Maximised and full-screen windows have none.
 int TGradientForm::frameWidth() const {
-    if (isMaximized()) return 0;
+    if (isMaximized() || isFullScreen()) return 0;
     return border == FormBorder::Sizeable ? 4 : 2;
 }
 
@@ -207,6 +213,8 @@ void TGradientForm::changeEvent(QEvent* event) {
     case QEvent::WindowStateChange: {
         const int frame = frameWidth();
         layout->setContentsMargins(frame, frame, frame, frame);
+        // Full screen is for presenting: the client area alone fills the screen.
+        bar->setVisible(!isFullScreen());
         bar->update();
         break;
     }

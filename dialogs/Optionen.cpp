@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -105,6 +106,8 @@ TOptionenForm::TOptionenForm(SceneState& state, std::function<void()> redraw,
     connect(RadioButton1, &QRadioButton::clicked, this, &TOptionenForm::RadioButton1Click);
     connect(RadioButton2, &QRadioButton::clicked, this, &TOptionenForm::RadioButton2Click);
     // A check box acts on every change of its state, also when the dialog unchecks it.
+    connect(CheckBox1, &QCheckBox::toggled, this, &TOptionenForm::CheckBox1Click);
+    connect(CheckBox2, &QCheckBox::toggled, this, &TOptionenForm::CheckBox2Click);
     connect(CheckBox3, &QCheckBox::toggled, this, &TOptionenForm::CheckBox3Click);
     connect(CheckBox4, &QCheckBox::toggled, this, &TOptionenForm::CheckBox4Click);
     // Every change is already applied, so OK and Cancel both just close. Help has no topic.
@@ -273,23 +276,53 @@ void TOptionenForm::Edit6Change() {
     redraw();
 }
 
-// The colour indices stay as they are; the next frame shows the new colour.
+// The colour indices stay as they are; the new colour shows at once, also while no demo runs.
 void TOptionenForm::ComboBox1Change() {
     const int index = ComboBox1->currentIndex();
     if (index >= 0 && index < int(colourTable.size())) state.fullColour = colourTable[index];
+    redraw();
 }
 
 void TOptionenForm::ComboBox2Change() {
     const int index = ComboBox2->currentIndex();
     if (index >= 0 && index < int(colourTable.size())) state.emptyColour = colourTable[index];
+    redraw();
 }
 
 void TOptionenForm::RadioButton1Click() {
     state.railAluminium = false;
+    redraw();
 }
 
 void TOptionenForm::RadioButton2Click() {
     state.railAluminium = true;
+    redraw();
+}
+
+void TOptionenForm::CheckBox1Click() {
+    state.scaleVisible = CheckBox1->isChecked();
+    redraw();
+}
+
+void TOptionenForm::CheckBox2Click() {
+    state.insulationVisible = CheckBox2->isChecked();
+    redraw();
+}
+
+void TOptionenForm::showAccessories() {
+    const std::pair<QCheckBox*, bool> boxes[] = {{CheckBox1, state.scaleVisible},
+                                                 {CheckBox2, state.insulationVisible},
+                                                 {CheckBox3, state.springTopVisible},
+                                                 {CheckBox4, state.springBottomVisible}};
+    for (const auto& [box, shown] : boxes) {
+        const QSignalBlocker quiet(box); // showing a flag does not switch it again
+        box->setChecked(shown);
+    }
+}
+
+void TOptionenForm::showEvent(QShowEvent* event) {
+    showAccessories();
+    TGradientForm::showEvent(event);
 }
 
 void TOptionenForm::CheckBox3Click() {
@@ -312,6 +345,6 @@ void TOptionenForm::DefaultEinstellungen() {
     ComboBox4->setCurrentIndex(defaultTypeEntry);
     ComboBox4Change();
     (state.railAluminium ? RadioButton2 : RadioButton1)->setChecked(true);
-    // Unchecking runs the spring handlers of the boxes that were checked.
+    // Unchecking runs the handlers of the boxes that were checked; the flags are off already.
     for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3, CheckBox4}) box->setChecked(false);
 }

@@ -39,8 +39,12 @@ class TOptionenForm : public TGradientForm {
     void ComboBox2Change(); // "leer" colour
     void RadioButton1Click();
     void RadioButton2Click();
+    void CheckBox1Click();
+    void CheckBox2Click();
     void CheckBox3Click();
     void CheckBox4Click();
+    // The accessory boxes after the flags they switch, which the callouts switch too.
+    void showAccessories();
 
     QComboBox* ComboBox4; // "Typ:"
     TypePicture* Image1;  // the chamber of the selected type
@@ -64,6 +68,9 @@ class TOptionenForm : public TGradientForm {
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
     QPushButton* HelpBtn;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     QWidget* createDefaultPage();

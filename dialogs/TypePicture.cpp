@@ -80,7 +80,7 @@ void TypePicture::render() {
         context->create();
     }
     if (!context->makeCurrent(surface.get())) return;
-    picture = renderToImage(pixels, [&] {
+    picture = renderToImage(pixels, 0, [&] {
         glEnable(GL_DEPTH_TEST);
         glViewport(0, 0, pixels.width(), pixels.height());
         glClearColor(scene.backgroundRed, scene.backgroundGreen, scene.backgroundBlue, 1);

@@ -35,8 +35,9 @@ void drawMagnifier(QPainter& p, bool plus) {
 
 } // namespace
 
-QPixmap buttonPicture(ButtonPicture picture, bool highlighted) {
-    QPixmap pixmap(side, side);
+QPixmap buttonPicture(ButtonPicture picture, bool highlighted, qreal ratio) {
+    QPixmap pixmap(QSize(side, side) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(highlighted ? QColor(40, 90, 230) : QColor(150, 0, 0));
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);

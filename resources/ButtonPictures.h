@@ -6,4 +6,5 @@
 
 enum class ButtonPicture { Start, Stop, StartUpDown, StopUpDown, ZoomIn, ZoomOut };
 
-QPixmap buttonPicture(ButtonPicture picture, bool highlighted);
+// At `ratio` device pixels per pixel, so that it is sharp on a high-density screen.
+QPixmap buttonPicture(ButtonPicture picture, bool highlighted, qreal ratio = 1);

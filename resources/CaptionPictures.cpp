@@ -85,7 +85,7 @@ void drawLogo(QPainter& p, const QPalette&) {
 
 } // namespace
 
-QPixmap captionPicture(const QString& name, int height, const QPalette& palette) {
+QPixmap captionPicture(const QString& name, int height, const QPalette& palette, qreal ratio) {
     using Drawing = std::function<void(QPainter&, const QPalette&)>;
     struct Picture {
         const char* name;
@@ -99,10 +99,12 @@ QPixmap captionPicture(const QString& name, int height, const QPalette& palette)
     };
     for (const Picture& picture : pictures) {
         if (name != QLatin1String(picture.name)) continue;
-        QPixmap pixmap(picture.designWidth * height / int(grid), height);
+        const int width = picture.designWidth * height / int(grid);
+        QPixmap pixmap(QSize(width, height) * ratio);
+        pixmap.setDevicePixelRatio(ratio);
         pixmap.fill(Qt::transparent);
         QPainter p(&pixmap);
-        p.scale(pixmap.width() / qreal(picture.designWidth), height / grid);
+        p.scale(width / qreal(picture.designWidth), height / grid);
         picture.draw(p, palette);
         return pixmap;
     }

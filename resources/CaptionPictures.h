@@ -7,6 +7,6 @@
 #include <QPixmap>
 #include <QString>
 
-// The named picture at the given height (buttons are square, the logo 45 x 16 in proportion);
-// a null pixmap for an unknown name.
-QPixmap captionPicture(const QString& name, int height, const QPalette& palette);
+// The named picture at the given height (buttons are square, the logo 45 x 16 in proportion),
+// drawn at `ratio` device pixels per pixel; a null pixmap for an unknown name.
+QPixmap captionPicture(const QString& name, int height, const QPalette& palette, qreal ratio = 1);

@@ -78,7 +78,9 @@ class XDisplay {
     XDisplay(const XDisplay&) = delete;
     XDisplay& operator=(const XDisplay&) = delete;
 
-    // A mapped window of process `pid`, by its _NET_WM_PID, anywhere in the window tree.
+    // A mapped top-level window of process `pid`, by its _NET_WM_PID, anywhere in the window tree.
+    // Top-level means it speaks the window manager's protocols; the program's native child
+    // windows (the view, the callouts) carry its process id too but take no close request.
     std::optional<Window> windowOf(qint64 pid) { return search(DefaultRootWindow(display), pid); }
 
     QString wmClass(Window window) {
@@ -123,10 +125,18 @@ class XDisplay {
         return pid;
     }
 
+    bool isTopLevel(Window window) {
+        Atom* protocols = nullptr;
+        int count = 0;
+        if (!XGetWMProtocols(display, window, &protocols, &count)) return false;
+        XFree(protocols);
+        return count > 0;
+    }
+
     std::optional<Window> search(Window window, qint64 pid) {
         XWindowAttributes attributes{};
         if (XGetWindowAttributes(display, window, &attributes) &&
-            attributes.map_state == IsViewable && pidOf(window) == pid) {
+            attributes.map_state == IsViewable && pidOf(window) == pid && isTopLevel(window)) {
             return window;
         }
         Window rootWindow = 0, parent = 0, *children = nullptr;
