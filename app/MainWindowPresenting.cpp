@@ -67,8 +67,10 @@ void TfrmCube::SavePictureClick() {
                                                    {"picture3840", QSize(3840, 2160)}};
     QStringList filters;
     for (const auto& [key, pixels] : sizes) filters << text(state.languageCode, key);
-    if (pictureFolder.isEmpty())
+    if (pictureFolder.isEmpty()) {
         pictureFolder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        if (!QFileInfo(pictureFolder).isDir()) pictureFolder = QDir::homePath();
+    }
     QString chosen = filters.front();
     QString path = QFileDialog::getSaveFileName(
         this, text(state.languageCode, "savePictureTitle"),

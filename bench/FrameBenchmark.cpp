@@ -1,7 +1,7 @@
 // Renders frames of the start scene off-screen with real GL at 1280 x 720 and prints the median
 // frame time, frames per second, vertices per frame and the peak memory of the process.
 //   niveau_bench [frames]        (default 300; run under a display or QT_QPA_PLATFORM=offscreen)
-//   niveau_bench live [seconds] [rounds]  the real window on the current display (see
+//   niveau_bench live [seconds] [rounds] [smooth]  the real window on the current display (see
 //                                         LiveBenchmark.h)
 #include "LiveBenchmark.h"
 
@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
         char self[4096] = {};
         if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return 1;
         return runLiveBenchmark(self, argc > 2 ? std::max(1, std::atoi(argv[2])) : 10,
-                                argc > 3 ? std::max(1, std::atoi(argv[3])) : 3);
+                                argc > 3 ? std::max(1, std::atoi(argv[3])) : 3,
+                                argc > 4 && std::strcmp(argv[4], "smooth") == 0);
     }
     const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 300;
     QGuiApplication app(argc, argv);

@@ -111,6 +111,14 @@ QSize devicePixels(const QWindow& window) {
     return window.size() * window.devicePixelRatio();
 }
 
+// Smooth edges for every measurement of this run, as the program's menu entry chooses them.
+constexpr const char* smoothVariable = "NIVEAU_BENCH_SMOOTH";
+
+void chooseSmoothing(SceneState& state) {
+    if (!std::getenv(smoothVariable)) return;
+    state.smoothEdges = state.smoothEdgesChosen = true;
+}
+
 // The real program's windows, as main() creates them, with a settings folder of its own.
 int programChild(int argc, char** argv, int seconds) {
     auto state = std::make_unique<SceneState>();
@@ -119,6 +127,7 @@ int programChild(int argc, char** argv, int seconds) {
     QTemporaryDir folder;
     TfrmCube window(*state, folder.path().toStdString() + "/");
     CreateSecondaryWindows(window, *state);
+    chooseSmoothing(*state);
     window.showMaximized();
     measureAfterFirstFrame(
         seconds,
@@ -136,6 +145,7 @@ int replayChild(int argc, char** argv, int seconds) {
     InitialiseSceneState(*state);
     BuildStartScene(*state);
     state->animationSpeed = 0;
+    chooseSmoothing(*state);
     QApplication app(argc, argv);
     GLView view(*state, nullptr);
     view.onResized = [&view](int w, int h) {
@@ -283,10 +293,11 @@ int runLiveChild(int argc, char** argv) {
     return 2;
 }
 
-int runLiveBenchmark(const char* self, int seconds, int rounds) {
+int runLiveBenchmark(const char* self, int seconds, int rounds, bool smooth) {
+    if (smooth) setenv(smoothVariable, "1", 1);
     std::printf("live benchmark: %d s with both demos, then %d s with both stopped; %d rounds, "
-                "one process per measurement, medians (fps: lowest .. highest)\n",
-                seconds, seconds, rounds);
+                "one process per measurement, medians (fps: lowest .. highest)%s\n",
+                seconds, seconds, rounds, smooth ? "; smooth edges" : "");
     Series program, replay, clear;
     std::vector<double> ratios;
     for (int round = 0; round < rounds; ++round) {
