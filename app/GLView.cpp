@@ -141,8 +141,15 @@ QOpenGLFramebufferObject* GLView::smoothTarget(QSize pixels) {
 }
 
 void GLView::present() {
+    collectErrors();
     context->swapBuffers(this);
     emit frameSwapped();
+}
+
+void GLView::collectErrors() {
+    for (GLenum error = glGetError(); error != GL_NO_ERROR; error = glGetError()) {
+        if (errorCount++ == 0) firstError = error;
+    }
 }
 
 QImage GLView::renderPicture(QSize pixels) {
@@ -154,6 +161,7 @@ QImage GLView::renderPicture(QSize pixels) {
     });
     const QSize own = devicePixels();
     ApplyProjection(own.width(), own.height());
+    collectErrors();
     return picture;
 }
 

@@ -41,6 +41,9 @@ class GLView : public QWindow {
     // Whether edges can be smoothed: multisampling works on this renderer. Known once the view
     // has its GL context; until then true.
     bool smoothingAvailable() const { return multisampling; }
+    // GL errors the frames raised so far (none is expected), and the first of them.
+    int glErrors() const { return errorCount; }
+    unsigned firstGlError() const { return firstError; }
 
     std::function<void(QMouseEvent*)> onMousePress;
     std::function<void(QMouseEvent*)> onMouseMove;
@@ -72,6 +75,7 @@ class GLView : public QWindow {
     void renderScene(QSize pixels);
     QOpenGLFramebufferObject* smoothTarget(QSize pixels);
     void present();
+    void collectErrors();
 
     SceneState& state;
     QOpenGLContext* context = nullptr;
@@ -80,4 +84,6 @@ class GLView : public QWindow {
     QTimer passTimer;
     FramePacer pacer;
     bool passPending = false; // the loop runs and its next pass has not rendered yet
+    int errorCount = 0;
+    unsigned firstError = 0;
 };

@@ -9,6 +9,7 @@
 #include "app/frame/ViewReadout.h"
 #include "config/Language.h"
 #include "config/ini/Settings.h"
+#include "dialogs/Color.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -21,11 +22,6 @@
 #include <cmath>
 
 namespace {
-// A component of a background colour as a Windows colour byte: rounded, halves to even.
-int colourByte(float component) {
-    return int(std::nearbyint(255.0f * component));
-}
-
 // The form's own colour and font are not for the menu bar and the toolbars below it: they keep
 // the desktop's, so that their texts stay readable on any background colour. Every role and
 // property is set explicitly, which stops the form's from being inherited.

@@ -123,6 +123,7 @@ class TfrmCube : public TGradientForm {
     void createStepToolbar();
     void createPresentingItems(QMenu* picture);
     void createView();
+    void limitViewToScreens();
     void raiseControls();
     void hoverLeftStrip(int x, int y);
     void stopZooming();

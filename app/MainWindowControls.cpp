@@ -9,24 +9,46 @@
 #include "config/Language.h"
 #include "resources/ButtonPictures.h"
 
+#include <QApplication>
 #include <QMainWindow>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QToolTip>
-#include <QVBoxLayout>
 
 #include <tuple>
 
 namespace {
 // The strip along the view's left edge whose double-click shows the menu bar and the toolbar.
 constexpr int leftStripWidth = 4;
+
+// The area below the bars: the view fills it from its top-left corner, up to a limit.
+class ViewArea : public QWidget {
+  public:
+    QWidget* view = nullptr;
+    void setLimit(QSize size) {
+        limit = size;
+        place();
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent*) override { place(); }
+
+  private:
+    void place() {
+        if (view) view->setGeometry(QRect(QPoint(0, 0), size().boundedTo(limit)));
+    }
+    QSize limit{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+};
 } // namespace
 
 void TfrmCube::createView() {
     glView = new GLView(state);
-    viewHost = new QWidget;
-    auto* layout = new QVBoxLayout(viewHost);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(QWidget::createWindowContainer(glView, viewHost));
+    auto* area = new ViewArea;
+    viewHost = area;
+    area->view = QWidget::createWindowContainer(glView, viewHost);
+    limitViewToScreens();
+    connect(qApp, &QGuiApplication::screenAdded, this, &TfrmCube::limitViewToScreens);
+    connect(qApp, &QGuiApplication::screenRemoved, this, &TfrmCube::limitViewToScreens);
     dock->setCentralWidget(viewHost);
 
     glView->onMousePress = [this](QMouseEvent* e) {
@@ -53,6 +75,15 @@ void TfrmCube::createView() {
         leftStripTipShown = true;
     });
     glView->onResized = [this](int w, int h) { FormResize(w, h); };
+}
+
+// The view never grows beyond what the screens can show: a window made far larger through the
+// window system would otherwise make the renderer hold buffers of that size.
+void TfrmCube::limitViewToScreens() {
+    QRect all;
+    for (const QScreen* screen : QGuiApplication::screens()) all |= screen->geometry();
+    static_cast<ViewArea*>(viewHost)->setLimit(
+        all.isEmpty() ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : all.size());
 }
 
 // The strip's tooltip: shown once the pointer has rested on the strip, hidden when it leaves.

@@ -13,11 +13,6 @@
 
 namespace {
 
-// A colour component 0..1 as a slider position 0..255: rounded to nearest, halves to even.
-int sliderPosition(float component) {
-    return int(std::nearbyint(component * 255.0f));
-}
-
 QScrollBar* makeSlider(QWidget* parent) {
     auto* slider = new QScrollBar(Qt::Horizontal, parent);
     slider->setRange(0, 255);
@@ -28,6 +23,12 @@ QScrollBar* makeSlider(QWidget* parent) {
 }
 
 } // namespace
+
+int colourByte(float component) {
+    if (!(component > 0)) return 0; // NaN too
+    if (component > 1) return 255;
+    return int(std::nearbyint(component * 255.0f));
+}
 
 TColor_dlg::TColor_dlg(SceneState& state, std::function<void()> applied, QWidget* parent)
     : TGradientForm(state.languageCode, FormBorder::Dialog, parent), state(state),
@@ -93,9 +94,9 @@ void TColor_dlg::showEvent(QShowEvent* event) {
 }
 
 void TColor_dlg::FormShow() {
-    ScrollBar1->setValue(sliderPosition(state.backgroundRed));
-    ScrollBar2->setValue(sliderPosition(state.backgroundGreen));
-    ScrollBar3->setValue(sliderPosition(state.backgroundBlue));
+    ScrollBar1->setValue(colourByte(state.backgroundRed));
+    ScrollBar2->setValue(colourByte(state.backgroundGreen));
+    ScrollBar3->setValue(colourByte(state.backgroundBlue));
     ScrollBarChange();
     applyLanguage();
 }

@@ -13,6 +13,11 @@ class QLabel;
 class QPushButton;
 class QScrollBar;
 
+// A colour component as a byte 0..255, for widget colours and slider positions: rounded to
+// nearest, halves to even. Components outside 0..1 (kelo.ini does not limit them; GL clamps
+// them itself) are limited first, so that no value can overflow the conversion.
+int colourByte(float component);
+
 class TColor_dlg : public TGradientForm {
     Q_OBJECT
   public:

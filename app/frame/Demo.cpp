@@ -33,9 +33,13 @@ bool SetLevelFromPointer(SceneState& state, int x, int y, int clientHeight) {
     return true;
 }
 
+// Steps that would pass a limit are not taken, so the speed stays on its steps of 1.5 and "+"
+// then "-" always gives back the speed before.
 void SpeedUp(SceneState& state) {
-    state.animationSpeed *= 1.5f;
+    const float faster = state.animationSpeed * 1.5f;
+    if (faster <= fastestSpeed * 1.001f) state.animationSpeed = faster;
 }
 void SlowDown(SceneState& state) {
-    state.animationSpeed /= 1.5f;
+    const float slower = state.animationSpeed / 1.5f;
+    if (slower >= slowestSpeed * 0.999f) state.animationSpeed = slower;
 }

@@ -11,5 +11,10 @@ void DemoStep(SceneState& state);
 // callouts sit, and a running level demo leave the level alone. Returns whether it changed.
 bool SetLevelFromPointer(SceneState& state, int x, int y, int clientHeight);
 
+// "+" and "-": the speed times or divided by 1.5, kept within the range where both demos still
+// visibly move and no value can run away to infinity: from four steps below the start speed 0.2
+// to eight above it. At a limit the button changes nothing.
 void SpeedUp(SceneState& state);
 void SlowDown(SceneState& state);
+inline constexpr float slowestSpeed = 0.2f / (1.5f * 1.5f * 1.5f * 1.5f);
+inline constexpr float fastestSpeed = 0.2f * (1.5f * 1.5f * 1.5f * 1.5f) * (1.5f * 1.5f * 1.5f * 1.5f);

@@ -262,7 +262,7 @@ TEST_F(WindowTest, AHeldZoomStopsWhenThePointerLeavesOrTheWindowLosesTheFocus) {
     EXPECT_FALSE(window->zoomInTimer()->isActive()) << "no release will come";
 
     window->activateWindow();
-    QTest::qWaitForWindowActive(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::mousePress(window->imageButton("ZoomOut_Image"), Qt::LeftButton);
     ASSERT_TRUE(window->zoomOutTimer()->isActive());
     QWidget other;

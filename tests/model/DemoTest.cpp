@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 SceneState demoState() {
     SceneState s;
@@ -69,6 +71,26 @@ TEST(Demo, SpeedChangesByHalfAgainAndBack) {
     EXPECT_NEAR(s.animationSpeed, 0.675f, 1e-6);
     for (int i = 0; i < 3; ++i) SlowDown(s);
     EXPECT_NEAR(s.animationSpeed, 0.2f, 1e-6);
+}
+
+TEST(Demo, SpeedStaysWhereTheDemosVisiblyMoveAndEveryValueFinite) {
+    SceneState s = demoState();
+    for (int i = 0; i < 12; ++i) SlowDown(s);
+    EXPECT_NEAR(s.animationSpeed, slowestSpeed, 1e-7) << "four steps down, no further";
+    const float level = s.level, turn = s.cameraRotY;
+    for (int i = 0; i < 60; ++i) DemoStep(s); // one second at 60 frames per second
+    EXPECT_GT(std::abs(s.level - level), 2) << "the level still visibly moves";
+    EXPECT_GT(std::abs(s.cameraRotY - turn), 0.3f) << "and so does the swing";
+
+    for (int i = 0; i < 300; ++i) SpeedUp(s);
+    EXPECT_NEAR(s.animationSpeed, fastestSpeed, 1e-5) << "eight steps up from the start";
+    for (int i = 0; i < 100000; ++i) DemoStep(s);
+    for (const float value : {s.animationSpeed, s.level, s.demoPosition, s.cameraRotY})
+        EXPECT_TRUE(std::isfinite(value));
+    EXPECT_GT(s.cameraRotY, -fastestSpeed);
+    EXPECT_LT(s.cameraRotY, 90 + fastestSpeed);
+    for (int i = 0; i < 8; ++i) SlowDown(s);
+    EXPECT_NEAR(s.animationSpeed, 0.2f, 1e-6) << "the steps lead back to the start speed";
 }
 
 TEST(Demo, PointerSetsTheLevelOutsideTheCalloutStripWhileTheDemoIsStopped) {
