@@ -1,9 +1,10 @@
 // Renders frames of the start scene off-screen with real GL at 1280 x 720 and prints the median
 // frame time, frames per second, vertices per frame and the peak memory of the process.
-//   niveau_bench [frames]        (default 300; run under a display or QT_QPA_PLATFORM=offscreen)
-//   niveau_bench live [seconds] [rounds] [smooth]  the real window on the current display (see
-//                                         LiveBenchmark.h)
+//   niveau_bench [frames]                          (default 300; needs a display)
+//   niveau_bench live [seconds] [rounds] [smooth]  the real window (see LiveBenchmark.h)
+//   niveau_bench soak [minutes] [interval]         memory and files over time (SoakBenchmark.h)
 #include "LiveBenchmark.h"
+#include "SoakBenchmark.h"
 
 #include "app/frame/Demo.h"
 #include "app/frame/FrameRender.h"
@@ -42,6 +43,12 @@ void __wrap_glVertex3f(GLfloat x, GLfloat y, GLfloat z) {
 
 int main(int argc, char** argv) {
     if (argc > 3 && std::strcmp(argv[1], "--live-child") == 0) return runLiveChild(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "soak") == 0) {
+        char self[4096] = {};
+        if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return 1;
+        return runSoakBenchmark(self, argc > 2 ? std::max(1, std::atoi(argv[2])) : 30,
+                                argc > 3 ? std::max(1, std::atoi(argv[3])) : 30);
+    }
     if (argc > 1 && std::strcmp(argv[1], "live") == 0) {
         char self[4096] = {};
         if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return 1;
