@@ -378,7 +378,8 @@ TEST_F(OptionsDialogTest, PictureShowsTheChamberOfEachType) {
         drawnPictures += !isUniform(picture);
         pictures.push_back(picture);
     }
-    QTest::qWait(50);
+    // The dialog lays out what the last type shows before it is painted into the picture.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     savePicture(dialog->grab().toImage(), "options-dialog");
     if (drawnPictures == 0) GTEST_SKIP() << "the chamber geometry draws nothing yet";
     EXPECT_EQ(drawnPictures, 6);

@@ -32,8 +32,7 @@ class SceneRenderingTest : public WindowTest {
         options->ComboBox4Change();
     }
     QImage render() {
-        window->FormPaint();
-        QTest::qWait(150);
+        paintStill();
         return frame();
     }
     std::unique_ptr<TOptionenForm> options;
@@ -125,8 +124,7 @@ TEST_F(SceneRenderingTest, DefaultWindowShowsTheReadoutsAndTheSwitchTintFollowsT
 }
 
 TEST_F(SceneRenderingTest, DisplayModeCombinationsDrawWhatTheirMenusSay) {
-    stopDemos();
-    state->level = 250;
+    holdStartScene(250);
     window->menuItem("nichtsgeschnitten1")->trigger();
     const QImage whole = render();
     savePicture(whole, "modes-all-whole");
