@@ -1,4 +1,5 @@
 // The main window with real Qt events and Mesa rendering under Xvfb.
+#include "Baseline.h"
 #include "WindowFixture.h"
 
 #include "app/CalloutLabel.h"
@@ -22,7 +23,7 @@ TEST_F(WindowTest, RenderedFrameIsClearedToTheBackgroundColour) {
     holdStartScene(200);
     paintStill();
     const QImage image = frame();
-    savePicture(image, "start-window");
+    EXPECT_TRUE(matchesBaseline(image, "start-frame"));
     const QColor corner = image.pixelColor(image.width() / 2, 2);
     EXPECT_NEAR(corner.red(), 164, 1);
     EXPECT_NEAR(corner.green(), 190, 1);
