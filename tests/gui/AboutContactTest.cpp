@@ -65,12 +65,16 @@ TEST(AboutWindow, DragAnywhereMovesIt) {
     QTest::mouseMove(window, grip + QPoint(30, -20));
     // The window followed the pointer, so the pointer is back over the grip.
     QTest::mouseRelease(window, Qt::LeftButton, {}, grip);
-    QTest::qWait(50);
-    EXPECT_EQ(about.pos(), start + QPoint(30, -20));
+    // The window system reports the new place when it has moved the window.
+    const QPoint moved = start + QPoint(30, -20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return about.pos() == moved; }, 5000));
+    EXPECT_EQ(about.pos(), moved);
 
     QTest::mouseMove(window, grip + QPoint(60, 60)); // no button held: stays
+    // Nothing to wait for while the window stays put: a wrong move would show within this
+    // while, as the one above did.
     QTest::qWait(50);
-    EXPECT_EQ(about.pos(), start + QPoint(30, -20));
+    EXPECT_EQ(about.pos(), moved);
 }
 
 namespace {
@@ -96,7 +100,9 @@ TEST_F(ContactTest, HeadingFollowsTheLanguageOnShowAndEveryTick) {
     EXPECT_EQ(contact->windowTitle(), "Example Level Instruments");
     state.languageCode = std::string("d");
     EXPECT_EQ(contact->Heading->text(), "Contact Address");
-    QTest::qWait(1100);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return contact->Heading->text() != "Contact Address"; }, 5000))
+        << "the once-a-second tick reads the language again";
     EXPECT_EQ(contact->Heading->text(), "Kontakt Adresse");
 
     contact->hide();

@@ -21,8 +21,7 @@ TEST_F(WindowTest, ColourDialogAppliesToTheWindowAndTheView) {
     QTest::mouseClick(dialog.BitBtn4, Qt::LeftButton);
     EXPECT_EQ(window->palette().color(QPalette::Window), QColor(255, 128, 0));
 
-    window->FormPaint(); // the clear colour takes effect from the frame after the change
-    QTest::qWait(100);
+    paintStill(); // the clear colour takes effect from the frame after the change
     const QImage image = frame();
     const QColor corner = image.pixelColor(image.width() / 2, 2);
     EXPECT_NEAR(corner.red(), 255, 1);

@@ -163,13 +163,11 @@ TEST_F(GradientFormTest, CloseSquareClosesButItsBorderDoesNot) {
 
 TEST_F(GradientFormTest, SecondSquareMaximisesAndThenRestores) {
     click(centreOf(B::Maximize));
-    QTest::qWait(50);
-    EXPECT_TRUE(form->isMaximized());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->isMaximized(); }, 5000));
     EXPECT_EQ(buttonsOf(bar()->squares()),
               (std::vector{B::System, B::Close, B::Restore, B::Minimize}));
     click(centreOf(B::Restore));
-    QTest::qWait(50);
-    EXPECT_FALSE(form->isMaximized());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isMaximized(); }, 5000));
 }
 
 TEST_F(GradientFormTest, ThirdSquareMinimises) {
@@ -223,6 +221,8 @@ TEST_F(GradientFormTest, DraggingTheCaptionMovesTheWindow) {
     QTest::mouseMove(window, grip + QPoint(40, 25));
     // The window followed the pointer, so the pointer is back over the grip.
     QTest::mouseRelease(window, Qt::LeftButton, {}, grip);
-    QTest::qWait(50);
-    EXPECT_EQ(form->pos(), start + QPoint(40, 25));
+    // The window system reports the new place when it has moved the window.
+    const QPoint moved = start + QPoint(40, 25);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->pos() == moved; }, 5000));
+    EXPECT_EQ(form->pos(), moved);
 }

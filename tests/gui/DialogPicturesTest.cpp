@@ -15,8 +15,8 @@ void save(QWidget& window, const QString& name) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.activateWindow(); // the caption shows its active ramp
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&window, 1000));
-    QTest::qWait(50);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isActiveWindow(); }, 5000));
     QImage image = window.grab().toImage().convertToFormat(QImage::Format_ARGB32);
     if (!window.mask().isEmpty()) { // show only what the window's shape lets through
         QImage shaped(image.size(), QImage::Format_ARGB32);

@@ -39,18 +39,24 @@ TEST_F(WindowTest, WheelZoomsBySixPerNotchWithinItsLimits) {
 TEST_F(WindowTest, HeldZoomButtonZoomsUntilReleasedAndStopsAtTheLimit) {
     stopDemos();
     auto* zoomIn = window->imageButton("ZoomIn_Image");
-    QTest::mousePress(zoomIn, Qt::LeftButton);
-    QTest::qWait(300);
+    // Counted after the window's own handler, so each count is one zoom step taken.
+    int ticks = 0;
+    QObject::connect(window->zoomInTimer(), &QTimer::timeout, [&] { ++ticks; });
+    auto holdFor = [&](int steps) {
+        const int target = ticks + steps;
+        QTest::mousePress(zoomIn, Qt::LeftButton);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= target; }, timeoutMs));
+        QTest::mouseRelease(zoomIn, Qt::LeftButton);
+    };
+    holdFor(3);
     EXPECT_GT(state->zoom, 35);
-    QTest::mouseRelease(zoomIn, Qt::LeftButton);
+    EXPECT_FALSE(window->zoomInTimer()->isActive()) << "releasing stops the steps";
     const float released = state->zoom;
-    QTest::qWait(150);
+    QCoreApplication::processEvents(); // a step still on its way would arrive here
     EXPECT_FLOAT_EQ(state->zoom, released);
 
     state->zoom = 999;
-    QTest::mousePress(zoomIn, Qt::LeftButton);
-    QTest::qWait(150);
-    QTest::mouseRelease(zoomIn, Qt::LeftButton);
+    holdFor(3);
     EXPECT_FLOAT_EQ(state->zoom, 1000);
 }
 
@@ -193,7 +199,7 @@ TEST_F(WindowTest, StartStopButtonsToggleOnlyTheirOwnDemo) {
     QTest::mouseClick(window->imageButton("Start_Stop_Image"), Qt::LeftButton);
     EXPECT_FALSE(state->swingDemoRunning);
     EXPECT_TRUE(state->levelDemoRunning);
-    QTest::qWait(100);
+    EXPECT_TRUE(waitForFrames(2));
     EXPECT_TRUE(state->painting) << "the level demo keeps the loop running";
     QTest::mouseClick(window->imageButton("Start_Stop_Image_UpDown"), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !state->painting; }, 5000));
