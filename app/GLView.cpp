@@ -193,39 +193,40 @@ void GLView::resizeEvent(QResizeEvent*) {
 }
 
 bool GLView::event(QEvent* event) {
+    // True when the handler is set and took the event.
+    const auto forward = [](const auto& handler, auto* typed) {
+        if (handler) handler(typed);
+        return bool(handler);
+    };
+    bool handled = false;
     switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        handled = forward(onMousePress, static_cast<QMouseEvent*>(event));
+        break;
+    case QEvent::MouseMove:
+        handled = forward(onMouseMove, static_cast<QMouseEvent*>(event));
+        break;
+    case QEvent::MouseButtonDblClick:
+        handled = forward(onDoubleClick, static_cast<QMouseEvent*>(event));
+        break;
+    case QEvent::Wheel:
+        forward(onWheel, static_cast<QWheelEvent*>(event));
+        event->ignore(); // the wheel zooms, but the event stays open to others
+        return true;
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
     case QEvent::TouchCancel:
-        if (!onTouch) break;
-        onTouch(static_cast<QTouchEvent*>(event));
-        event->accept();
-        return true;
+        // Accepted, so that no mouse events are made up from the touches.
+        handled = forward(onTouch, static_cast<QTouchEvent*>(event));
+        break;
     case QEvent::NativeGesture:
-        if (!onGesture) break;
-        onGesture(static_cast<QNativeGestureEvent*>(event));
-        event->accept();
-        return true;
+        handled = forward(onGesture, static_cast<QNativeGestureEvent*>(event));
+        break;
     default:
         break;
     }
-    return QWindow::event(event);
-}
-
-void GLView::mousePressEvent(QMouseEvent* event) {
-    if (onMousePress) onMousePress(event);
-}
-
-void GLView::mouseMoveEvent(QMouseEvent* event) {
-    if (onMouseMove) onMouseMove(event);
-}
-
-void GLView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (onDoubleClick) onDoubleClick(event);
-}
-
-void GLView::wheelEvent(QWheelEvent* event) {
-    if (onWheel) onWheel(event);
-    event->ignore();
+    if (!handled) return QWindow::event(event);
+    event->accept();
+    return true;
 }

@@ -59,13 +59,10 @@ class GLView : public QWindow {
     void frameSwapped();
 
   protected:
+    // Mouse, wheel, touch and gestures go to the callbacks above.
     bool event(QEvent* event) override;
     void exposeEvent(QExposeEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
 
   private:
     bool makeCurrent();

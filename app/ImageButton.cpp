@@ -8,24 +8,6 @@ ImageButton::ImageButton(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
 }
 
-void ImageButton::mousePressEvent(QMouseEvent*) {
-    emit pressed();
-}
-
-void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
-    emit released();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-}
-
-void ImageButton::mouseMoveEvent(QMouseEvent*) {
-    emit hovered();
-}
-
-void ImageButton::leaveEvent(QEvent*) {
-    emit left();
-}
-
 void ImageButton::setPicture(ButtonPicture picture, bool highlighted) {
     shown = picture;
     shownHighlighted = highlighted;
@@ -33,6 +15,28 @@ void ImageButton::setPicture(ButtonPicture picture, bool highlighted) {
 }
 
 bool ImageButton::event(QEvent* event) {
-    if (event->type() == QEvent::ScreenChangeInternal) setPicture(shown, shownHighlighted);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        emit pressed();
+        return true;
+    case QEvent::MouseButtonRelease: {
+        const auto* release = static_cast<QMouseEvent*>(event);
+        emit released();
+        if (release->button() == Qt::LeftButton && rect().contains(release->position().toPoint()))
+            emit clicked();
+        return true;
+    }
+    case QEvent::MouseMove:
+        emit hovered();
+        return true;
+    case QEvent::Leave:
+        emit left();
+        break;
+    case QEvent::ScreenChangeInternal: // another screen may have another pixel density
+        setPicture(shown, shownHighlighted);
+        break;
+    default:
+        break;
+    }
     return QLabel::event(event);
 }

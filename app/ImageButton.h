@@ -22,10 +22,6 @@ class ImageButton : public QLabel {
     void left(); // the pointer has left the button
 
   protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
   private:

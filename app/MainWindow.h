@@ -132,7 +132,8 @@ class TfrmCube : public TGradientForm {
                        const std::array<const char*, 3>& captions, DisplayMode DisplayModes::*mode,
                        const std::array<int, 3>& values);
     QAction* addItem(QMenu* menu, const char* name, const char* caption,
-                     std::function<void()> handler);
+                     std::function<void()> handler, const QKeySequence& shortcut = {});
+    void addShortcut(const QKeySequence& keys, std::function<void()> handler);
     void setModeChecks(const std::array<const char*, 3>& itemNames, int checkedIndex);
     void setPolygonMode(int mode, const char* itemName);
     void showRunningPictures();

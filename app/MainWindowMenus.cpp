@@ -27,13 +27,22 @@ const std::array<const char*, 3> tankItems{"aus5", "", "ein1"};
 } // namespace
 
 QAction* TfrmCube::addItem(QMenu* menu, const char* name, const char* caption,
-                           std::function<void()> handler) {
+                           std::function<void()> handler, const QKeySequence& shortcut) {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(name);
+    action->setShortcut(shortcut);
     if (handler) connect(action, &QAction::triggered, this, std::move(handler));
     addAction(action); // shortcuts work also while the menu bar is hidden
     items[name] = action;
     return action;
+}
+
+// A key that works anywhere in the window without a menu entry of its own.
+void TfrmCube::addShortcut(const QKeySequence& keys, std::function<void()> handler) {
+    auto* action = new QAction(this);
+    action->setShortcut(keys);
+    connect(action, &QAction::triggered, this, std::move(handler));
+    addAction(action);
 }
 
 void TfrmCube::setModeChecks(const std::array<const char*, 3>& itemNames, int checkedIndex) {
@@ -109,7 +118,8 @@ void TfrmCube::createMenus() {
 
 void TfrmCube::createFileMenu(QMenuBar* bar) {
     QMenu* file = addTopMenu(bar, "Datei1", "&Datei");
-    addItem(file, "Beenden1", "&Beenden", [this] { close(); })->setShortcut(QKeySequence("Ctrl+X"));
+    addItem(
+        file, "Beenden1", "&Beenden", [this] { close(); }, QKeySequence("Ctrl+X"));
 }
 
 // A display-mode submenu per component, the two shortcuts for all of them, the background colour.
@@ -126,16 +136,18 @@ void TfrmCube::createPictureMenu(QMenuBar* bar) {
                 &DisplayModes::flapMode, {0, -1, 2});
     addModeMenu(picture, "Tank1", "&Tank", tankItems, {"&aus", "", "&ein"}, &DisplayModes::tankMode,
                 {0, -1, 2});
-    addItem(picture, "N5", "alles geschnitten", [this] {
-        N5Click();
-    })->setShortcut(QKeySequence("Ctrl+S"));
-    addItem(picture, "nichtsgeschnitten1", "nichts geschnitten", [this] {
-        nichtsgeschnitten1Click();
-    })->setShortcut(QKeySequence("Ctrl+V"));
+    addItem(
+        picture, "N5", "alles geschnitten", [this] { N5Click(); }, QKeySequence("Ctrl+S"));
+    addItem(
+        picture, "nichtsgeschnitten1", "nichts geschnitten", [this] { nichtsgeschnitten1Click(); },
+        QKeySequence("Ctrl+V"));
     picture->addSeparator();
-    addItem(picture, "HintergrundFarbe1", "&Hintergrund Farbe...", [this] {
-        if (secondary.showBackgroundColour) secondary.showBackgroundColour();
-    })->setShortcut(QKeySequence("Ctrl+C"));
+    addItem(
+        picture, "HintergrundFarbe1", "&Hintergrund Farbe...",
+        [this] {
+            if (secondary.showBackgroundColour) secondary.showBackgroundColour();
+        },
+        QKeySequence("Ctrl+C"));
     CheckDisplayModeEntries();
     createPresentingItems(picture);
 }
@@ -146,21 +158,18 @@ void TfrmCube::createPresentingItems(QMenu* picture) {
     QAction* smooth = addItem(picture, "SmoothEdges1", "&Kanten glätten",
                               [this] { setSmoothEdges(!state.smoothEdges); });
     smooth->setCheckable(true);
-    QAction* fullScreen =
-        addItem(picture, "FullScreen1", "&Vollbild", [this] { setFullScreen(!isFullScreen()); });
+    QAction* fullScreen = addItem(
+        picture, "FullScreen1", "&Vollbild", [this] { setFullScreen(!isFullScreen()); },
+        QKeySequence(Qt::Key_F11));
     fullScreen->setCheckable(true);
-    fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
     // Esc leaves full screen and does nothing otherwise.
-    auto* leaveFullScreen = new QAction(this);
-    leaveFullScreen->setShortcut(QKeySequence(Qt::Key_Escape));
-    connect(leaveFullScreen, &QAction::triggered, this, [this] { setFullScreen(false); });
-    addAction(leaveFullScreen);
-    addItem(picture, "SavePicture1", "Bild s&peichern...", [this] {
-        SavePictureClick();
-    })->setShortcut(QKeySequence("Ctrl+E"));
-    addItem(picture, "CopyPicture1", "Bild k&opieren", [this] {
-        CopyPictureClick();
-    })->setShortcut(QKeySequence("Ctrl+Shift+C"));
+    addShortcut(QKeySequence(Qt::Key_Escape), [this] { setFullScreen(false); });
+    addItem(
+        picture, "SavePicture1", "Bild s&peichern...", [this] { SavePictureClick(); },
+        QKeySequence("Ctrl+E"));
+    addItem(
+        picture, "CopyPicture1", "Bild k&opieren", [this] { CopyPictureClick(); },
+        QKeySequence("Ctrl+Shift+C"));
     // The checks follow what the view does, which the renderer can decide for smoothing.
     connect(picture, &QMenu::aboutToShow, this, [this, smooth, fullScreen] {
         smooth->setChecked(state.smoothEdges);
@@ -172,10 +181,7 @@ void TfrmCube::createPresentingItems(QMenu* picture) {
 // Default, preset views, polygon mode, frame rate and options; Ctrl+D opens it at the pointer.
 void TfrmCube::createDisplayMenu(QMenuBar* bar) {
     QMenu* display = addTopMenu(bar, "Anzeige1", "Anzeige");
-    auto* openDisplay = new QAction(this);
-    openDisplay->setShortcut(QKeySequence("Ctrl+D"));
-    connect(openDisplay, &QAction::triggered, this, [display] { display->popup(QCursor::pos()); });
-    addAction(openDisplay);
+    addShortcut(QKeySequence("Ctrl+D"), [display] { display->popup(QCursor::pos()); });
     addItem(display, "Defaul1", "&Default", [this] { Defaul1Click(); });
     createViewsMenu(display);
     display->addSeparator();
@@ -203,10 +209,13 @@ void TfrmCube::createViewsMenu(QMenu* display) {
         FormPaint();
     });
     views->addSeparator();
-    addItem(views, "ResetView1", "Ansicht &zurücksetzen", [this] {
-        ResetView(state);
-        FormPaint();
-    })->setShortcut(QKeySequence(Qt::Key_Home));
+    addItem(
+        views, "ResetView1", "Ansicht &zurücksetzen",
+        [this] {
+            ResetView(state);
+            FormPaint();
+        },
+        QKeySequence(Qt::Key_Home));
 }
 
 void TfrmCube::createPolygonMenu(QMenu* display) {
@@ -236,10 +245,7 @@ void TfrmCube::createHelpMenu(QMenuBar* bar) {
     QAction* helpItem = addItem(help, "Hilfe2", "Hilfe", [this] { Hilfe2Click(); });
     helpItem->setVisible(false);
     // The entry stays hidden, but its key F1 opens the help from anywhere in the window.
-    auto* helpKey = new QAction(this);
-    helpKey->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(helpKey, &QAction::triggered, this, &TfrmCube::Hilfe2Click);
-    addAction(helpKey);
+    addShortcut(QKeySequence(Qt::Key_F1), [this] { Hilfe2Click(); });
     help->addSeparator()->setVisible(false);
     addItem(help, "KontaktAdresse1", "Kontakt Adresse...", [this] {
         if (secondary.showContact) secondary.showContact();

@@ -300,12 +300,15 @@ void TOptionenForm::RadioButton2Click() {
 }
 
 void TOptionenForm::CheckBox1Click() {
-    state.scaleVisible = CheckBox1->isChecked();
-    redraw();
+    switchAccessory(state.scaleVisible, CheckBox1);
 }
 
 void TOptionenForm::CheckBox2Click() {
-    state.insulationVisible = CheckBox2->isChecked();
+    switchAccessory(state.insulationVisible, CheckBox2);
+}
+
+void TOptionenForm::switchAccessory(bool& flag, const QCheckBox* box) {
+    flag = box->isChecked();
     redraw();
 }
 
@@ -326,13 +329,11 @@ void TOptionenForm::showEvent(QShowEvent* event) {
 }
 
 void TOptionenForm::CheckBox3Click() {
-    state.springTopVisible = CheckBox3->isChecked();
-    redraw();
+    switchAccessory(state.springTopVisible, CheckBox3);
 }
 
 void TOptionenForm::CheckBox4Click() {
-    state.springBottomVisible = CheckBox4->isChecked();
-    redraw();
+    switchAccessory(state.springBottomVisible, CheckBox4);
 }
 
 void TOptionenForm::DefaultEinstellungen() {

@@ -73,6 +73,7 @@ class TOptionenForm : public TGradientForm {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void switchAccessory(bool& flag, const QCheckBox* box);
     QWidget* createDefaultPage();
     QWidget* createAccessoryPage();
     QWidget* createElectricPage();

@@ -132,20 +132,25 @@ else
   verdict=1
 fi
 
-if [ "$verdict" -eq 0 ]; then
-  # Without a display the viewer must stop with one clear line, not a Qt abort. The build that
-  # run.sh does first writes to standard output; the program's own words go to standard error.
-  if in_root ./run.sh >"$work/run.out" 2>"$work/run.err"; then run_status=0; else run_status=$?; fi
-  message=$(grep -v '^$' "$work/run.err" || true)
-  if [ "$run_status" -ne 0 ] && [ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] &&
+# Without a display the viewer must stop with one clear line, not a Qt abort. What a build writes
+# goes to standard output; the program's own words go to standard error.
+#   expect_no_display_line <what> <output name> <command...>
+expect_no_display_line() {
+  local what=$1 name=$2 status=0 message
+  shift 2
+  "$@" >"$work/$name.out" 2>"$work/$name.err" || status=$?
+  message=$(grep -v '^$' "$work/$name.err" || true)
+  if [ "$status" -ne 0 ] && [ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] &&
     printf '%s' "$message" | grep -q '^niveau: no display found'; then
-    say "./run.sh without a display: exit $run_status, \"$message\""
+    say "$what without a display: exit $status, \"$message\""
   else
-    cat "$work/run.out" "$work/run.err" | tail -n 25
-    say "./run.sh without a display FAILED: exit $run_status, expected one line 'niveau: no display found ...'"
+    cat "$work/$name.out" "$work/$name.err" | tail -n 25
+    say "$what without a display FAILED: exit $status, expected one line 'niveau: no display found ...'"
     verdict=1
   fi
-fi
+}
+
+[ "$verdict" -eq 0 ] && expect_no_display_line ./run.sh run in_root ./run.sh
 
 # The Debian package: built from the suite's build folder, then installed, started and removed in
 # a second bare root.
@@ -176,20 +181,7 @@ if [ "$verdict" -eq 0 ]; then
   fi
 fi
 
-if [ "$verdict" -eq 0 ]; then
-  installed_status=0
-  in_pkgroot "niveau" >"$work/installed.out" 2>"$work/installed.err" || installed_status=$?
-  message=$(grep -v '^$' "$work/installed.err" || true)
-  if [ "$installed_status" -ne 0 ] && [ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] &&
-    printf '%s' "$message" | grep -q '^niveau: no display found'; then
-    say "installed niveau without a display: exit $installed_status, \"$message\""
-  else
-    cat "$work/installed.out" "$work/installed.err" | tail -n 25
-    say "installed niveau without a display FAILED: exit $installed_status," \
-      "expected one line 'niveau: no display found ...'"
-    verdict=1
-  fi
-fi
+[ "$verdict" -eq 0 ] && expect_no_display_line "installed niveau" installed in_pkgroot niveau
 
 if [ "$verdict" -eq 0 ]; then
   purge_status=0

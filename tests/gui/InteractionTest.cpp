@@ -1,4 +1,5 @@
 // Camera, menus, callouts and image buttons with real Qt events on the main window.
+#include "ViewEvents.h"
 #include "WindowFixture.h"
 
 #include "app/CalloutLabel.h"
@@ -12,27 +13,13 @@
 
 #include <GL/gl.h>
 
-namespace {
-void wheel(QWindow* target, int delta) {
-    QWheelEvent event(QPointF(300, 300), target->mapToGlobal(QPointF(300, 300)), QPoint(),
-                      QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(target, &event);
-}
-
-void moveWithButtons(QWindow* target, QPoint at, Qt::MouseButtons buttons) {
-    QMouseEvent event(QEvent::MouseMove, QPointF(at), target->mapToGlobal(QPointF(at)),
-                      Qt::NoButton, buttons, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &event);
-}
-} // namespace
-
 TEST_F(WindowTest, WheelZoomsBySixPerNotchWithinItsLimits) {
-    wheel(window->view(), 19);
+    sendWheel(window->view(), 19);
     EXPECT_FLOAT_EQ(state->zoom, 35);
-    wheel(window->view(), 120);
+    sendWheel(window->view(), 120);
     EXPECT_FLOAT_EQ(state->zoom, 41);
     state->zoom = 5;
-    wheel(window->view(), -120);
+    sendWheel(window->view(), -120);
     EXPECT_FLOAT_EQ(state->zoom, 2);
 }
 
@@ -80,7 +67,7 @@ TEST_F(WindowTest, StepToolbarWrapsRotationsAndLimitsPans) {
 TEST_F(WindowTest, LeftDragPansAlsoWhileTheLevelDemoRuns) {
     ASSERT_TRUE(state->levelDemoRunning);
     QTest::mousePress(window->view(), Qt::LeftButton, {}, QPoint(300, 300));
-    moveWithButtons(window->view(), QPoint(340, 280), Qt::LeftButton);
+    sendMove(window->view(), QPoint(340, 280), Qt::LeftButton);
     EXPECT_FLOAT_EQ(state->cameraPanX, 40);
     EXPECT_FLOAT_EQ(state->cameraPanY, 50);
     QTest::mouseRelease(window->view(), Qt::LeftButton, {}, QPoint(340, 280));
@@ -92,10 +79,10 @@ TEST_F(WindowTest, OptionsGestureFiresOnlyAtTheTopRightPixel) {
     windows.showOptions = [&] { ++shown; };
     window->setSecondaryWindows(windows);
     const int right = window->view()->width() - 1;
-    moveWithButtons(window->view(), QPoint(right - 1, 0), Qt::RightButton);
-    moveWithButtons(window->view(), QPoint(right, 1), Qt::RightButton);
+    sendMove(window->view(), QPoint(right - 1, 0), Qt::RightButton);
+    sendMove(window->view(), QPoint(right, 1), Qt::RightButton);
     EXPECT_EQ(shown, 0);
-    moveWithButtons(window->view(), QPoint(right, 0), Qt::RightButton);
+    sendMove(window->view(), QPoint(right, 0), Qt::RightButton);
     EXPECT_EQ(shown, 1);
 }
 
@@ -103,13 +90,13 @@ TEST_F(WindowTest, PointerSetsTheLevelOnlyWhenTheLevelDemoIsStopped) {
     window->Start_Stop_Image_UpDownClick();
     ASSERT_FALSE(state->levelDemoRunning);
     const int h = window->view()->height();
-    moveWithButtons(window->view(), QPoint(99, h / 2), Qt::NoButton);
+    sendMove(window->view(), QPoint(99, h / 2), Qt::NoButton);
     const float before = state->level;
-    moveWithButtons(window->view(), QPoint(99, 10), Qt::NoButton);
+    sendMove(window->view(), QPoint(99, 10), Qt::NoButton);
     EXPECT_FLOAT_EQ(state->level, before);
-    moveWithButtons(window->view(), QPoint(100, 0), Qt::NoButton);
+    sendMove(window->view(), QPoint(100, 0), Qt::NoButton);
     EXPECT_FLOAT_EQ(state->level, 390 + 7);
-    moveWithButtons(window->view(), QPoint(500, h), Qt::NoButton);
+    sendMove(window->view(), QPoint(500, h), Qt::NoButton);
     EXPECT_FLOAT_EQ(state->level, -7);
 }
 

@@ -5,6 +5,7 @@
 // number of the scene state must be finite.
 //   NIVEAU_MONKEY_SEED=n   another seed (the default one runs in CI)
 //   NIVEAU_MONKEY_STEPS=n  another number of inputs
+#include "ViewEvents.h"
 #include "WindowFixture.h"
 
 #include "app/CalloutLabel.h"
@@ -103,27 +104,16 @@ class Monkey {
         QTest::mousePress(button, which);
         if (pick(3) > 0) QTest::mouseRelease(button, which); // sometimes the release never comes
     }
-    void wheel() {
-        const QPointF at = somewhere();
-        QWheelEvent event(at, window.view()->mapToGlobal(at), QPoint(),
-                          QPoint(0, between(-480, 480)), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(window.view(), &event);
-    }
+    void wheel() { sendWheel(window.view(), between(-480, 480), somewhere()); }
     void drag() {
         const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
         const Qt::MouseButton button = buttons[pick(3)];
         const Qt::KeyboardModifiers keys = pick(2) ? Qt::ShiftModifier : Qt::NoModifier;
         QTest::mousePress(window.view(), button, keys, somewhere());
-        for (int i = between(1, 6); i > 0; --i) move(somewhere(), button, keys);
+        for (int i = between(1, 6); i > 0; --i) sendMove(window.view(), somewhere(), button, keys);
         QTest::mouseRelease(window.view(), button, keys, somewhere());
     }
-    void hover() { move(somewhere(), Qt::NoButton, Qt::NoModifier); }
-    void move(QPoint at, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys) {
-        QMouseEvent event(QEvent::MouseMove, QPointF(at), window.view()->mapToGlobal(QPointF(at)),
-                          Qt::NoButton, buttons, keys);
-        QCoreApplication::sendEvent(window.view(), &event);
-    }
+    void hover() { sendMove(window.view(), somewhere()); }
     void trigger() { actions[std::size_t(pick(int(actions.size())))]->trigger(); }
     void shortcut() {
         const QKeyCombination keys[] = {Qt::Key_F11,

@@ -1,6 +1,7 @@
 // Presenting with the main window: pictures of the view, full screen, smooth edges, the reset
 // view, tooltips, and commands whose effect shows at once while nothing animates.
 #include "SceneProjection.h"
+#include "ViewEvents.h"
 #include "WindowFixture.h"
 
 #include "app/CalloutLabel.h"
@@ -215,16 +216,10 @@ TEST_F(WindowTest, ControlsSayWhatTheyDoInBothLanguages) {
 
     // The strip along the left edge has no control of its own: its tip shows where it is.
     window->ApplyEnglishCaptions();
-    QMouseEvent rest(QEvent::MouseMove, QPointF(2, 200),
-                     window->view()->mapToGlobal(QPointF(2, 200)), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(window->view(), &rest);
+    sendMove(window->view(), QPoint(2, 200));
     EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 5000));
     EXPECT_EQ(QToolTip::text(), "double-click: menu");
-    QMouseEvent away(QEvent::MouseMove, QPointF(300, 200),
-                     window->view()->mapToGlobal(QPointF(300, 200)), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(window->view(), &away);
+    sendMove(window->view(), QPoint(300, 200));
     EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 5000));
 }
 

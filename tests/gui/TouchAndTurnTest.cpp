@@ -1,5 +1,6 @@
 // Input on laptops and touch screens: touchpad wheel runs, Shift-drag turning, touch drag,
 // pinch and touchpad gestures on the view.
+#include "ViewEvents.h"
 #include "WindowFixture.h"
 
 #include "app/CalloutLabel.h"
@@ -10,18 +11,6 @@
 #include <cmath>
 
 namespace {
-void wheel(QWindow* target, int delta) {
-    QWheelEvent event(QPointF(300, 300), target->mapToGlobal(QPointF(300, 300)), QPoint(),
-                      QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(target, &event);
-}
-
-void move(QWindow* target, QPoint at, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys) {
-    QMouseEvent event(QEvent::MouseMove, QPointF(at), target->mapToGlobal(QPointF(at)),
-                      Qt::NoButton, buttons, keys);
-    QCoreApplication::sendEvent(target, &event);
-}
-
 QPointingDevice* touchScreen() {
     static QPointingDevice* device = QTest::createTouchDevice();
     return device;
@@ -30,11 +19,11 @@ QPointingDevice* touchScreen() {
 
 TEST_F(WindowTest, ARunOfSmallWheelEventsZoomsAsOneOfTheirTotal) {
     stopDemos();
-    for (int i = 0; i < 6; ++i) wheel(window->view(), 20);
+    for (int i = 0; i < 6; ++i) sendWheel(window->view(), 20);
     EXPECT_FLOAT_EQ(state->zoom, 35 + 6) << "six of 20 as one of 120";
-    for (int i = 0; i < 24; ++i) wheel(window->view(), -5);
+    for (int i = 0; i < 24; ++i) sendWheel(window->view(), -5);
     EXPECT_FLOAT_EQ(state->zoom, 35) << "a touchpad's small steps add up";
-    wheel(window->view(), 19);
+    sendWheel(window->view(), 19);
     EXPECT_FLOAT_EQ(state->zoom, 35) << "a single event of 19 still changes nothing";
 }
 
@@ -42,11 +31,11 @@ TEST_F(WindowTest, ShiftDragTurnsTheModelAndAPlainDragStillPans) {
     stopDemos();
     const float turned = state->cameraRotY; // where the swing demo left it
     QTest::mousePress(window->view(), Qt::LeftButton, Qt::ShiftModifier, QPoint(300, 300));
-    move(window->view(), QPoint(340, 280), Qt::LeftButton, Qt::ShiftModifier);
+    sendMove(window->view(), QPoint(340, 280), Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_FLOAT_EQ(state->cameraRotY, turned + 20);
     EXPECT_FLOAT_EQ(state->cameraRotX, -10);
     EXPECT_FLOAT_EQ(state->cameraPanX, 0) << "turning does not pan";
-    move(window->view(), QPoint(350, 280), Qt::LeftButton, Qt::NoModifier);
+    sendMove(window->view(), QPoint(350, 280), Qt::LeftButton, Qt::NoModifier);
     EXPECT_FLOAT_EQ(state->cameraPanX, 10);
     EXPECT_FLOAT_EQ(state->cameraRotY, turned + 20);
     QTest::mouseRelease(window->view(), Qt::LeftButton, {}, QPoint(350, 280));

@@ -1,6 +1,7 @@
 // The main window on a screen of twice the pixel density: the view renders every device pixel,
 // the pictures are drawn at that density, and everything measured in pixels keeps its meaning in
 // logical pixels.
+#include "../ViewEvents.h"
 #include "../WindowFixture.h"
 
 #include "app/CalloutLabel.h"
@@ -8,14 +9,6 @@
 #include "dialogs/CaptionBar.h"
 
 #include <QToolBar>
-
-namespace {
-void moveTo(QWindow* target, QPoint at, Qt::MouseButtons buttons = Qt::NoButton) {
-    QMouseEvent event(QEvent::MouseMove, QPointF(at), target->mapToGlobal(QPointF(at)),
-                      Qt::NoButton, buttons, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &event);
-}
-} // namespace
 
 TEST_F(WindowTest, ViewportHasTwiceTheLogicalPixels) {
     ASSERT_DOUBLE_EQ(window->devicePixelRatioF(), 2.0);
@@ -28,13 +21,13 @@ TEST_F(WindowTest, ViewportHasTwiceTheLogicalPixels) {
 TEST_F(WindowTest, LevelFollowsThePointerInLogicalPixels) {
     window->Start_Stop_Image_UpDownClick();
     const int h = window->view()->height();
-    moveTo(window->view(), QPoint(100, 0));
+    sendMove(window->view(), QPoint(100, 0));
     EXPECT_FLOAT_EQ(state->level, 390 + 7) << "the top row";
-    moveTo(window->view(), QPoint(500, h));
+    sendMove(window->view(), QPoint(500, h));
     EXPECT_FLOAT_EQ(state->level, -7) << "the bottom edge";
-    moveTo(window->view(), QPoint(500, h / 2));
+    sendMove(window->view(), QPoint(500, h / 2));
     const float middle = state->level;
-    moveTo(window->view(), QPoint(99, 10));
+    sendMove(window->view(), QPoint(99, 10));
     EXPECT_FLOAT_EQ(state->level, middle) << "the 100-pixel strip at the left";
 }
 
@@ -44,9 +37,9 @@ TEST_F(WindowTest, GestureStripAndControlsKeepTheirLogicalPlaces) {
     windows.showOptions = [&] { ++shown; };
     window->setSecondaryWindows(windows);
     const int right = window->view()->width() - 1;
-    moveTo(window->view(), QPoint(right - 1, 0), Qt::RightButton);
+    sendMove(window->view(), QPoint(right - 1, 0), Qt::RightButton);
     EXPECT_EQ(shown, 0);
-    moveTo(window->view(), QPoint(right, 0), Qt::RightButton);
+    sendMove(window->view(), QPoint(right, 0), Qt::RightButton);
     EXPECT_EQ(shown, 1) << "the top-right pixel";
 
     QTest::mouseDClick(window->view(), Qt::LeftButton, {}, QPoint(4, 100));
