@@ -7,11 +7,9 @@
 #include "overlay/FontForm.h"
 
 #include <QExposeEvent>
-#include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
 #include <QScreen>
-#include <QWheelEvent>
 
 #include <GL/gl.h>
 
@@ -193,40 +191,27 @@ void GLView::resizeEvent(QResizeEvent*) {
 }
 
 bool GLView::event(QEvent* event) {
-    // True when the handler is set and took the event.
-    const auto forward = [](const auto& handler, auto* typed) {
-        if (handler) handler(typed);
-        return bool(handler);
-    };
-    bool handled = false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        handled = forward(onMousePress, static_cast<QMouseEvent*>(event));
-        break;
     case QEvent::MouseMove:
-        handled = forward(onMouseMove, static_cast<QMouseEvent*>(event));
-        break;
     case QEvent::MouseButtonDblClick:
-        handled = forward(onDoubleClick, static_cast<QMouseEvent*>(event));
-        break;
-    case QEvent::Wheel:
-        forward(onWheel, static_cast<QWheelEvent*>(event));
-        event->ignore(); // the wheel zooms, but the event stays open to others
-        return true;
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
     case QEvent::TouchCancel:
-        // Accepted, so that no mouse events are made up from the touches.
-        handled = forward(onTouch, static_cast<QTouchEvent*>(event));
-        break;
     case QEvent::NativeGesture:
-        handled = forward(onGesture, static_cast<QNativeGestureEvent*>(event));
+        // Taken touches are accepted, so that no mouse events are made up from them.
+        if (onInput && onInput(event)) {
+            event->accept();
+            return true;
+        }
         break;
+    case QEvent::Wheel:
+        if (onInput) onInput(event);
+        event->ignore(); // the wheel zooms, but the event stays open to others
+        return true;
     default:
         break;
     }
-    if (!handled) return QWindow::event(event);
-    event->accept();
-    return true;
+    return QWindow::event(event);
 }

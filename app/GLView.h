@@ -15,10 +15,8 @@
 #include <functional>
 #include <memory>
 
-class QNativeGestureEvent;
 class QOpenGLContext;
 class QOpenGLFramebufferObject;
-class QTouchEvent;
 
 class GLView : public QWindow {
     Q_OBJECT
@@ -45,12 +43,9 @@ class GLView : public QWindow {
     int glErrors() const { return errorCount; }
     unsigned firstGlError() const { return firstError; }
 
-    std::function<void(QMouseEvent*)> onMousePress;
-    std::function<void(QMouseEvent*)> onMouseMove;
-    std::function<void(QMouseEvent*)> onDoubleClick;
-    std::function<void(QWheelEvent*)> onWheel;
-    std::function<void(QTouchEvent*)> onTouch;
-    std::function<void(QNativeGestureEvent*)> onGesture;
+    // The pointer's input on the view: mouse, wheel, touch and touchpad gestures. True when the
+    // handler took the event.
+    std::function<bool(QEvent*)> onInput;
     std::function<void(int, int)> onResized; // client width and height, the GL context current
     // The GL context exists and the renderer is known (its name as GL_RENDERER gives it).
     std::function<void(const std::string&)> onRendererKnown;
@@ -59,7 +54,7 @@ class GLView : public QWindow {
     void frameSwapped();
 
   protected:
-    // Mouse, wheel, touch and gestures go to the callbacks above.
+    // Mouse, wheel, touch and gestures go to onInput.
     bool event(QEvent* event) override;
     void exposeEvent(QExposeEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

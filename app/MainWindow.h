@@ -124,6 +124,7 @@ class TfrmCube : public TGradientForm {
     void createPresentingItems(QMenu* picture);
     void createView();
     void limitViewToScreens();
+    bool viewInput(QEvent* event);
     void raiseControls();
     void hoverLeftStrip(int x, int y);
     void stopZooming();

@@ -12,8 +12,10 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
 #include <QScreen>
 #include <QToolTip>
+#include <QTouchEvent>
 
 #include <tuple>
 
@@ -51,18 +53,7 @@ void TfrmCube::createView() {
     connect(qApp, &QGuiApplication::screenRemoved, this, &TfrmCube::limitViewToScreens);
     dock->setCentralWidget(viewHost);
 
-    glView->onMousePress = [this](QMouseEvent* e) {
-        FormMouseDown(int(e->position().x()), int(e->position().y()));
-    };
-    glView->onMouseMove = [this](QMouseEvent* e) {
-        FormMouseMove(int(e->position().x()), int(e->position().y()), e->buttons(), e->modifiers());
-    };
-    glView->onDoubleClick = [this](QMouseEvent* e) {
-        if (e->position().x() < leftStripWidth) Image1DblClick();
-    };
-    glView->onWheel = [this](QWheelEvent* e) { FormMouseWheel(e->angleDelta().y()); };
-    glView->onTouch = [this](QTouchEvent* e) { FormTouch(e); };
-    glView->onGesture = [this](QNativeGestureEvent* e) { FormGesture(e); };
+    glView->onInput = [this](QEvent* e) { return viewInput(e); };
     glView->onRendererKnown = [this](const std::string& renderer) {
         if (!state.smoothEdgesChosen) state.smoothEdges = smoothEdgesByDefault(renderer);
         if (!glView->smoothingAvailable()) state.smoothEdges = false;
@@ -84,6 +75,35 @@ void TfrmCube::limitViewToScreens() {
     for (const QScreen* screen : QGuiApplication::screens()) all |= screen->geometry();
     static_cast<ViewArea*>(viewHost)->setLimit(
         all.isEmpty() ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : all.size());
+}
+
+// The view's input to the handlers, in the view's own coordinates.
+bool TfrmCube::viewInput(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        FormMouseDown(at.x(), at.y());
+        return true;
+    }
+    case QEvent::MouseMove: {
+        const auto* move = static_cast<QMouseEvent*>(event);
+        const QPoint at = move->position().toPoint();
+        FormMouseMove(at.x(), at.y(), move->buttons(), move->modifiers());
+        return true;
+    }
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->position().x() < leftStripWidth) Image1DblClick();
+        return true;
+    case QEvent::Wheel:
+        FormMouseWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+        return true;
+    case QEvent::NativeGesture:
+        FormGesture(static_cast<QNativeGestureEvent*>(event));
+        return true;
+    default: // the touches
+        FormTouch(static_cast<QTouchEvent*>(event));
+        return true;
+    }
 }
 
 // The strip's tooltip: shown once the pointer has rested on the strip, hidden when it leaves.

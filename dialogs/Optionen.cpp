@@ -106,10 +106,11 @@ TOptionenForm::TOptionenForm(SceneState& state, std::function<void()> redraw,
     connect(RadioButton1, &QRadioButton::clicked, this, &TOptionenForm::RadioButton1Click);
     connect(RadioButton2, &QRadioButton::clicked, this, &TOptionenForm::RadioButton2Click);
     // A check box acts on every change of its state, also when the dialog unchecks it.
-    connect(CheckBox1, &QCheckBox::toggled, this, &TOptionenForm::CheckBox1Click);
-    connect(CheckBox2, &QCheckBox::toggled, this, &TOptionenForm::CheckBox2Click);
-    connect(CheckBox3, &QCheckBox::toggled, this, &TOptionenForm::CheckBox3Click);
-    connect(CheckBox4, &QCheckBox::toggled, this, &TOptionenForm::CheckBox4Click);
+    for (const auto& [box, handler] : {std::pair{CheckBox1, &TOptionenForm::CheckBox1Click},
+                                       std::pair{CheckBox2, &TOptionenForm::CheckBox2Click},
+                                       std::pair{CheckBox3, &TOptionenForm::CheckBox3Click},
+                                       std::pair{CheckBox4, &TOptionenForm::CheckBox4Click}})
+        connect(box, &QCheckBox::toggled, this, handler);
     // Every change is already applied, so OK and Cancel both just close. Help has no topic.
     connect(OKBtn, &QPushButton::clicked, this, &QWidget::close);
     connect(CancelBtn, &QPushButton::clicked, this, &QWidget::close);

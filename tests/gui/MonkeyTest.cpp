@@ -5,7 +5,6 @@
 // number of the scene state must be finite.
 //   NIVEAU_MONKEY_SEED=n   another seed (the default one runs in CI)
 //   NIVEAU_MONKEY_STEPS=n  another number of inputs
-#include "ViewEvents.h"
 #include "WindowFixture.h"
 
 #include "app/CalloutLabel.h"

@@ -1,7 +1,6 @@
 // Presenting with the main window: pictures of the view, full screen, smooth edges, the reset
 // view, tooltips, and commands whose effect shows at once while nothing animates.
 #include "SceneProjection.h"
-#include "ViewEvents.h"
 #include "WindowFixture.h"
 
 #include "app/CalloutLabel.h"

@@ -1,6 +1,5 @@
 // Input on laptops and touch screens: touchpad wheel runs, Shift-drag turning, touch drag,
 // pinch and touchpad gestures on the view.
-#include "ViewEvents.h"
 #include "WindowFixture.h"
 
 #include "app/CalloutLabel.h"

@@ -7,6 +7,8 @@
 #include "app/GLView.h"
 #include "app/MainWindow.h"
 
+#include "ViewEvents.h"
+
 #include <QDir>
 #include <QImage>
 #include <QScreen>
@@ -84,6 +86,17 @@ class WindowTest : public testing::Test {
         return current;
     }
     QImage frame() { return window->view()->grabFramebuffer(); }
+    // How often the options gesture fires while the pointer, the right button held, moves to
+    // each of the points of the view in turn.
+    int optionsGestures(std::initializer_list<QPoint> points) {
+        int shown = 0;
+        SecondaryWindows windows;
+        windows.showOptions = [&] { ++shown; };
+        window->setSecondaryWindows(windows);
+        for (const QPoint at : points) sendMove(window->view(), at, Qt::RightButton);
+        window->setSecondaryWindows({});
+        return shown;
+    }
     static void savePicture(const QImage& image, const QString& name) {
         QDir().mkpath(PICTURE_DIR);
         image.save(QString(PICTURE_DIR) + "/" + name + ".png");

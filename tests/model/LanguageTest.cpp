@@ -2,13 +2,20 @@
 
 #include <gtest/gtest.h>
 
-TEST(Language, BothSetsCaptionTheSameItemsAndLabelsInTheSameOrder) {
+// The same names in the same order, each with a text.
+void expectSameNames(const NamedCaptions& german, const NamedCaptions& english) {
+    ASSERT_EQ(german.size(), english.size());
+    for (std::size_t i = 0; i < german.size(); ++i) {
+        EXPECT_EQ(german[i].first, english[i].first);
+        EXPECT_FALSE(german[i].second.empty() && english[i].second.empty()) << german[i].first;
+    }
+}
+
+TEST(Language, BothSetsCaptionTheSameItemsLabelsAndTipsInTheSameOrder) {
     const CaptionSet& german = germanCaptions();
     const CaptionSet& english = englishCaptions();
-    ASSERT_EQ(german.menuCaptions.size(), english.menuCaptions.size());
-    for (std::size_t i = 0; i < german.menuCaptions.size(); ++i) {
-        EXPECT_EQ(german.menuCaptions[i].first, english.menuCaptions[i].first);
-    }
+    expectSameNames(german.menuCaptions, english.menuCaptions);
+    expectSameNames(german.texts, english.texts);
     ASSERT_EQ(german.labelCaptions.size(), 5u);
     ASSERT_EQ(english.labelCaptions.size(), 5u);
     for (std::size_t i = 0; i < 5; ++i) {
@@ -24,11 +31,9 @@ TEST(Language, BothSetsCaptionTheSameItemsAndLabelsInTheSameOrder) {
 TEST(Language, TooltipsAndMessagesExistInBothLanguages) {
     const CaptionSet& german = germanCaptions();
     const CaptionSet& english = englishCaptions();
-    ASSERT_EQ(german.texts.size(), english.texts.size());
-    for (std::size_t i = 0; i < german.texts.size(); ++i) {
-        EXPECT_EQ(german.texts[i].first, english.texts[i].first);
-        EXPECT_FALSE(german.texts[i].second.empty()) << german.texts[i].first;
-        EXPECT_FALSE(english.texts[i].second.empty()) << english.texts[i].first;
+    for (const auto& [name, text] : german.texts) {
+        EXPECT_FALSE(text.empty()) << name;
+        EXPECT_FALSE(english.textOf(name).empty()) << name;
     }
     EXPECT_EQ(english.textOf("Image1"), "double-click: menu");
     EXPECT_EQ(german.textOf("Image1"), "Doppelklick: Menü");

@@ -1,7 +1,6 @@
 // The main window on a screen of twice the pixel density: the view renders every device pixel,
 // the pictures are drawn at that density, and everything measured in pixels keeps its meaning in
 // logical pixels.
-#include "../ViewEvents.h"
 #include "../WindowFixture.h"
 
 #include "app/CalloutLabel.h"
@@ -32,15 +31,9 @@ TEST_F(WindowTest, LevelFollowsThePointerInLogicalPixels) {
 }
 
 TEST_F(WindowTest, GestureStripAndControlsKeepTheirLogicalPlaces) {
-    int shown = 0;
-    SecondaryWindows windows;
-    windows.showOptions = [&] { ++shown; };
-    window->setSecondaryWindows(windows);
     const int right = window->view()->width() - 1;
-    sendMove(window->view(), QPoint(right - 1, 0), Qt::RightButton);
-    EXPECT_EQ(shown, 0);
-    sendMove(window->view(), QPoint(right, 0), Qt::RightButton);
-    EXPECT_EQ(shown, 1) << "the top-right pixel";
+    EXPECT_EQ(optionsGestures({QPoint(right - 1, 0), QPoint(right, 1)}), 0);
+    EXPECT_EQ(optionsGestures({QPoint(right, 0)}), 1) << "the top-right logical pixel";
 
     QTest::mouseDClick(window->view(), Qt::LeftButton, {}, QPoint(4, 100));
     EXPECT_FALSE(window->menuToolbar()->isVisible());
