@@ -30,7 +30,11 @@ std::optional<std::string> languageCodeFor(const std::string& value) {
 } // namespace
 
 std::optional<float> parseColourComponent(std::string_view text) {
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    // from_chars takes a '-' but no '+'; a number has one sign at most.
+    if (text.starts_with('+')) {
+        text.remove_prefix(1);
+        if (text.starts_with('-')) return std::nullopt;
+    }
     double parsed = 0;
     // from_chars ignores the locale, unlike strtod and atof.
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);

@@ -450,6 +450,9 @@ TEST(SettingsColour, MalformedComponentsFallBackEachOnItsOwn) {
     EXPECT_FALSE(parseColourComponent("nan"));
     EXPECT_FALSE(parseColourComponent("1e999"));
     EXPECT_FALSE(parseColourComponent("1e300")) << "too large for a 32-bit float";
+    EXPECT_FALSE(parseColourComponent("+-0.5")) << "one sign at most";
+    EXPECT_FALSE(parseColourComponent("++0.5"));
+    EXPECT_EQ(parseColourComponent("-0.5"), -0.5f);
 }
 
 TEST(SettingsColour, FormatHasThreeDecimalsAndAtLeastFiveCharacters) {
