@@ -108,6 +108,7 @@ void GLView::renderScene(QSize pixels) {
 
 void GLView::renderFrame() {
     const QSize pixels = devicePixels();
+    if (!state.smoothEdges) multisampled.reset(); // its memory is not needed any more
     QOpenGLFramebufferObject* target = state.smoothEdges ? smoothTarget(pixels) : nullptr;
     if (!target) {
         renderScene(pixels);
