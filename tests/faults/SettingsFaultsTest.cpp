@@ -78,9 +78,11 @@ std::vector<std::string> temporaryFilesIn(const std::string& folder) {
     return found;
 }
 
-// Every entry below `folder` and the folder itself, with its bytes and permission bits.
-std::map<std::string, std::pair<std::string, fs::perms>> snapshot(const std::string& folder) {
-    std::map<std::string, std::pair<std::string, fs::perms>> entries;
+// Every entry below a folder and the folder itself, with its bytes and permission bits.
+using Snapshot = std::map<std::string, std::pair<std::string, fs::perms>>;
+
+Snapshot snapshot(const std::string& folder) {
+    Snapshot entries;
     entries[folder] = {"", fs::status(folder).permissions()};
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         const std::string path = entry.path().string();
@@ -88,6 +90,19 @@ std::map<std::string, std::pair<std::string, fs::perms>> snapshot(const std::str
                          fs::symlink_status(path).permissions()};
     }
     return entries;
+}
+
+// The entries that are gone, changed or new in `after`, one a line.
+std::string differences(const Snapshot& before, const Snapshot& after) {
+    std::string listed;
+    for (const auto& [path, entry] : before) {
+        const auto now = after.find(path);
+        if (now == after.end() || now->second != entry)
+            listed += (now == after.end() ? "gone: " : "changed: ") + path + "\n";
+    }
+    for (const auto& [path, entry] : after)
+        if (!before.count(path)) listed += "new: " + path + "\n";
+    return listed;
 }
 
 // A folder of the test's own: "place/" for the program copy "place/Program/niveau" and its
@@ -252,7 +267,7 @@ void expectClosingLeavesThePlaceAsItWas(Sandbox& box) {
     const auto before = snapshot(box.place);
     const ProgramRun run = runProgram(x, box);
     ASSERT_EQ(run.failure, "");
-    EXPECT_TRUE(snapshot(box.place) == before) << "the place changed";
+    EXPECT_EQ(differences(before, snapshot(box.place)), "");
     EXPECT_TRUE(fs::is_empty(box.home)) << "the settings went to the user's folder";
 }
 
