@@ -4,8 +4,11 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -73,17 +76,64 @@ void syncFolder(const std::string& folder) {
     if (dir.fd >= 0) ::fsync(dir.fd);
 }
 
+constexpr std::size_t uniqueCharacters = 6; // the "XXXXXX" that mkstemp fills in
+
+// Whether `entry` is a name mkstemp can make of the temporary-file pattern for `name`: "." + name +
+// "." followed by six letters or digits.
+bool isTemporaryNameFor(const std::string& entry, const std::string& name) {
+    const std::string prefix = "." + name + ".";
+    if (entry.size() != prefix.size() + uniqueCharacters || entry.compare(0, prefix.size(), prefix))
+        return false;
+    return std::all_of(
+        entry.begin() + static_cast<std::ptrdiff_t>(prefix.size()), entry.end(), [](char c) {
+            return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        });
+}
+
+// Removes the temporary files for `name` in `folder` that a replacement killed before its rename
+// left behind. Only regular files of this user named exactly by the pattern go, and none that a
+// replacement still running holds: each keeps an exclusive lock on its temporary file until the
+// file is renamed, and the system drops the locks of a process that ends in any way.
+void removeStaleTemporaries(const std::string& folder, const std::string& name) {
+    std::vector<std::string> candidates;
+    {
+        const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+        if (!dir) return;
+        while (const dirent* entry = ::readdir(dir.get())) {
+            if (isTemporaryNameFor(entry->d_name, name)) candidates.emplace_back(entry->d_name);
+        }
+    }
+    for (const std::string& candidate : candidates) {
+        const std::string path = folder + "/" + candidate;
+        const Descriptor file(
+            ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        struct stat opened {};
+        if (file.fd < 0 || ::fstat(file.fd, &opened) != 0 || !S_ISREG(opened.st_mode) ||
+            opened.st_uid != ::geteuid() || ::flock(file.fd, LOCK_EX | LOCK_NB) != 0) {
+            continue;
+        }
+        // The name must still lead to the file just checked.
+        struct stat named {};
+        if (::lstat(path.c_str(), &named) == 0 && named.st_dev == opened.st_dev &&
+            named.st_ino == opened.st_ino) {
+            ::unlink(path.c_str());
+        }
+    }
+}
+
 bool replaceResolved(const std::string& target, const std::string& content) {
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
     if (!exists && errno != ENOENT) return false;
     if (exists && !S_ISREG(old.st_mode)) return false;
-    // A read-only file stays as it is, as the system's own profile writer would leave it.
-    if (exists && ::access(target.c_str(), W_OK) != 0) return false;
-
+    // A read-only file stays as it is, as the system's own profile writer would leave it; so does
+    // a file in a read-only folder, which the rename would replace all the same.
     const std::string folder = folderOf(target);
+    if ((exists && !isWritablePath(target)) || !isWritablePath(folder)) return false;
+
     const std::size_t slash = target.rfind('/');
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    removeStaleTemporaries(folder, name);
     std::string pattern = folder + "/." + name + ".XXXXXX";
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
@@ -91,6 +141,9 @@ bool replaceResolved(const std::string& target, const std::string& content) {
     const Descriptor temp(::mkstemp(buffer.data()));
     if (temp.fd < 0) return false;
     const std::string tempPath(buffer.data());
+    // Held until the descriptor closes, after the rename: tells a running replacement from a
+    // killed one. Where the file system has no such locks, stale files are merely not removed.
+    ::flock(temp.fd, LOCK_EX | LOCK_NB);
 
     bool ok = ::fchmod(temp.fd, exists ? (old.st_mode & 07777) : permissionsForNewFile()) == 0;
     if (ok && exists && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())) {
@@ -165,6 +218,12 @@ bool replaceFileAtomically(const std::string& path, const std::string& content) 
     } catch (...) {
         return false;
     }
+}
+
+bool isWritablePath(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) != 0 &&
+           ::access(path.c_str(), W_OK) == 0;
 }
 
 bool createFolders(const std::string& folder) {

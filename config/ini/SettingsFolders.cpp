@@ -1,5 +1,7 @@
 #include "config/ini/SettingsFolders.h"
 
+#include "config/ini/FileAccess.h"
+
 #include <cstdlib>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -27,8 +29,7 @@ bool isExistingFolder(const std::string& path) {
 }
 
 bool isWritableFolder(const std::string& path) {
-    // access() also answers "no" on a read-only mount, where the permission bits still say yes.
-    return isExistingFolder(path) && ::access(path.c_str(), W_OK | X_OK) == 0;
+    return isExistingFolder(path) && isWritablePath(path) && ::access(path.c_str(), X_OK) == 0;
 }
 
 std::string executableFolder() {

@@ -16,10 +16,7 @@
 #include <optional>
 #include <set>
 
-// Last: Xlib defines macros (None, Bool, Status...) that would break the headers above.
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
+#include "XDisplay.h" // last: it brings in Xlib's macros
 
 namespace {
 
@@ -65,90 +62,6 @@ QString desktopEntryValue(const QString& key) {
     return {};
 }
 
-// The X side: finding the program's window and asking it to close as a window manager would.
-class XDisplay {
-  public:
-    XDisplay() : display(XOpenDisplay(nullptr)) {
-        // Windows may go away while the tree is walked; such errors only end that branch.
-        XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-    }
-    ~XDisplay() {
-        if (display) XCloseDisplay(display);
-    }
-    XDisplay(const XDisplay&) = delete;
-    XDisplay& operator=(const XDisplay&) = delete;
-
-    // A mapped top-level window of process `pid`, by its _NET_WM_PID, anywhere in the window tree.
-    // Top-level means it speaks the window manager's protocols; the program's native child
-    // windows (the view, the callouts) carry its process id too but take no close request.
-    std::optional<Window> windowOf(qint64 pid) { return search(DefaultRootWindow(display), pid); }
-
-    QString wmClass(Window window) {
-        XClassHint hint{};
-        if (!XGetClassHint(display, window, &hint)) return {};
-        const QString name = QString::fromLocal8Bit(hint.res_class);
-        XFree(hint.res_name);
-        XFree(hint.res_class);
-        return name;
-    }
-
-    void requestClose(Window window) {
-        XEvent event{};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = window;
-        event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
-        event.xclient.data.l[1] = CurrentTime;
-        XSendEvent(display, window, False, NoEventMask, &event);
-        XFlush(display);
-    }
-
-    Display* const display;
-
-  private:
-    std::optional<qint64> pidOf(Window window) {
-        Atom type = None;
-        int format = 0;
-        unsigned long count = 0, after = 0;
-        unsigned char* data = nullptr;
-        const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
-        if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format,
-                               &count, &after, &data) != Success ||
-            !data) {
-            return std::nullopt;
-        }
-        std::optional<qint64> pid;
-        if (type == XA_CARDINAL && format == 32 && count == 1)
-            pid = qint64(*reinterpret_cast<unsigned long*>(data));
-        XFree(data);
-        return pid;
-    }
-
-    bool isTopLevel(Window window) {
-        Atom* protocols = nullptr;
-        int count = 0;
-        if (!XGetWMProtocols(display, window, &protocols, &count)) return false;
-        XFree(protocols);
-        return count > 0;
-    }
-
-    std::optional<Window> search(Window window, qint64 pid) {
-        XWindowAttributes attributes{};
-        if (XGetWindowAttributes(display, window, &attributes) &&
-            attributes.map_state == IsViewable && pidOf(window) == pid && isTopLevel(window)) {
-            return window;
-        }
-        Window rootWindow = 0, parent = 0, *children = nullptr;
-        unsigned int count = 0;
-        if (!XQueryTree(display, window, &rootWindow, &parent, &children, &count)) return {};
-        std::optional<Window> found;
-        for (unsigned int i = 0; i < count && !found; ++i) found = search(children[i], pid);
-        if (children) XFree(children);
-        return found;
-    }
-};
-
 } // namespace
 
 TEST(InstalledProgram, StartsFromPathAndOnCloseWritesOnlyTheUsersOwnFile) {
@@ -168,10 +81,12 @@ TEST(InstalledProgram, StartsFromPathAndOnCloseWritesOnlyTheUsersOwnFile) {
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return (window = x.windowOf(program.processId())).has_value(); }, 30000))
         << "no window; stderr: " << program.readAllStandardError().toStdString();
-    EXPECT_EQ(x.wmClass(*window), desktopEntryValue("StartupWMClass"))
-        << "the desktop entry's StartupWMClass names the window's class";
     QTest::qWait(1000); // a few frames of the running demos
 
+    window = x.windowOf(program.processId()); // the main window now, not a passing child window
+    ASSERT_TRUE(window.has_value()) << "the window went away";
+    EXPECT_EQ(x.wmClass(*window), desktopEntryValue("StartupWMClass"))
+        << "the desktop entry's StartupWMClass names the window's class";
     x.requestClose(*window);
     ASSERT_TRUE(program.waitForFinished(20000)) << "the window did not close";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);

@@ -3,7 +3,10 @@
 
 #include "TempFolder.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <set>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,6 +28,13 @@ int filesIn(const std::string& folder) {
     int count = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
     return count;
+}
+
+std::set<std::string> namesIn(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
 }
 
 } // namespace
@@ -219,8 +229,8 @@ TEST(IniFileOnDisk, WriteFailuresAreSilentAndLeaveTheOldFile) {
     IniFile file("[a]\nx=1\n");
     EXPECT_FALSE(file.save(folder / "missing/kelo.ini"));
     EXPECT_FALSE(file.save(""));
-    if (::geteuid() == 0) GTEST_SKIP() << "permission bits do not stop the superuser";
 
+    // Read-only by its permission bits, also for the superuser, whom access() never refuses.
     const std::string path = folder / "kelo.ini";
     writeFile(path, "[a]\nx=old\n");
     ::chmod(path.c_str(), 0444);
@@ -229,6 +239,61 @@ TEST(IniFileOnDisk, WriteFailuresAreSilentAndLeaveTheOldFile) {
     ::chmod(folder.path().c_str(), 0555);
     EXPECT_FALSE(file.save(path)) << "no temporary file in a read-only folder";
     EXPECT_EQ(readFile(path), "[a]\nx=old\n");
+    EXPECT_EQ(filesIn(folder.path()), 1);
+}
+
+TEST(IniFileOnDisk, UnreadableFileIsNeverOverwritten) {
+    if (::geteuid() == 0) GTEST_SKIP() << "the superuser reads files without read permission";
+    TempFolder folder;
+    const std::string path = folder / "kelo.ini";
+    writeFile(path, "[a]\nx=old\n");
     ::chmod(path.c_str(), 0);
     EXPECT_FALSE(IniFile::load(path).savable()) << "an unreadable file must not be overwritten";
+}
+
+TEST(IniFileOnDisk, SavingRemovesOnlyTheTemporaryFilesThatAKilledSaveLeftBehind) {
+    TempFolder folder;
+    const std::string path = folder / "kelo.ini";
+    writeFile(path, "[a]\nx=old\n");
+    for (const char* stale : {".kelo.ini.Ab12Cd", ".kelo.ini.zzzzzz", ".kelo.ini.000000"})
+        writeFile(folder / stale, "[a]\nx=ha");
+    // Names the pattern cannot make, other files' temporaries, and what is no plain file of ours.
+    const std::set<std::string> kept = {".kelo.ini.Ab12C",
+                                        ".kelo.ini.Ab12Cde",
+                                        "kelo.ini.Ab12Cd",
+                                        "..kelo.ini.Ab12Cd",
+                                        ".kelo.ini.Ab-2Cd",
+                                        ".kelo.ini.Ab12C.",
+                                        ".other.ini.Ab12Cd",
+                                        ".kelo.ini.Folder",
+                                        ".kelo.ini.Link12",
+                                        ".kelo.ini.Busy12",
+                                        "target"};
+    for (const std::string& name : kept) writeFile(folder / name, "keep");
+    std::filesystem::remove(folder / ".kelo.ini.Folder");
+    std::filesystem::create_directory(folder / ".kelo.ini.Folder");
+    std::filesystem::remove(folder / ".kelo.ini.Link12");
+    std::filesystem::create_symlink(folder / "target", folder / ".kelo.ini.Link12");
+    // A save that is still writing holds its temporary file locked.
+    const int busy = ::open((folder / ".kelo.ini.Busy12").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(busy, LOCK_EX), 0);
+    std::set<std::string> expected = kept;
+    if (::geteuid() == 0) {
+        writeFile(folder / ".kelo.ini.Nobody", "keep");
+        ASSERT_EQ(::chown((folder / ".kelo.ini.Nobody").c_str(), 65534, 65534), 0);
+        expected.insert(".kelo.ini.Nobody"); // another user's
+    }
+
+    ASSERT_TRUE(IniFile("[a]\nx=new\n").save(path));
+    ::close(busy);
+    expected.insert("kelo.ini");
+    EXPECT_EQ(namesIn(folder.path()), expected);
+    EXPECT_EQ(readFile(path), "[a]\nx=new\n");
+    EXPECT_EQ(readFile(folder / "target"), "keep");
+
+    // A failed save removes nothing.
+    writeFile(folder / ".kelo.ini.Ab12Cd", "[a]\nx=ha");
+    ::chmod(path.c_str(), 0444);
+    EXPECT_FALSE(IniFile("[a]\nx=newer\n").save(path));
+    EXPECT_TRUE(std::filesystem::exists(folder / ".kelo.ini.Ab12Cd"));
 }
