@@ -41,6 +41,14 @@ class ViewArea : public QWidget {
     }
     QSize limit{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
 };
+
+// The demo buttons show what a click does: stop a running demo, start a stopped one.
+ButtonPicture swingPicture(const SceneState& state) {
+    return state.swingDemoRunning ? ButtonPicture::Stop : ButtonPicture::Start;
+}
+ButtonPicture levelPicture(const SceneState& state) {
+    return state.levelDemoRunning ? ButtonPicture::StopUpDown : ButtonPicture::StartUpDown;
+}
 } // namespace
 
 void TfrmCube::createView() {
@@ -200,39 +208,31 @@ void TfrmCube::createButtonRow() {
         state.hoverImageActive = true;
     });
     connect(swing, &ImageButton::hovered, this, [this, swing] {
-        swing->setPicture(state.swingDemoRunning ? ButtonPicture::Stop : ButtonPicture::Start,
-                          true);
+        swing->setPicture(swingPicture(state), true);
         state.hoverImageActive = true;
     });
     connect(level, &ImageButton::hovered, this, [this, level] {
-        level->setPicture(
-            state.levelDemoRunning ? ButtonPicture::StopUpDown : ButtonPicture::StartUpDown, true);
+        level->setPicture(levelPicture(state), true);
         state.hoverImageActive = true;
     });
 }
 
 void TfrmCube::showRunningPictures() {
-    buttons.at("Start_Stop_Image")
-        ->setPicture(state.swingDemoRunning ? ButtonPicture::Stop : ButtonPicture::Start, false);
-    buttons.at("Start_Stop_Image_UpDown")
-        ->setPicture(
-            state.levelDemoRunning ? ButtonPicture::StopUpDown : ButtonPicture::StartUpDown, false);
+    buttons.at("Start_Stop_Image")->setPicture(swingPicture(state), false);
+    buttons.at("Start_Stop_Image_UpDown")->setPicture(levelPicture(state), false);
     buttons.at("ZoomIn_Image")->setPicture(ButtonPicture::ZoomIn, false);
     buttons.at("ZoomOut_Image")->setPicture(ButtonPicture::ZoomOut, false);
 }
 
 void TfrmCube::Start_Stop_ImageClick() {
     state.swingDemoRunning = !state.swingDemoRunning;
-    buttons.at("Start_Stop_Image")
-        ->setPicture(state.swingDemoRunning ? ButtonPicture::Stop : ButtonPicture::Start, false);
+    buttons.at("Start_Stop_Image")->setPicture(swingPicture(state), false);
     FormPaint();
 }
 
 void TfrmCube::Start_Stop_Image_UpDownClick() {
     state.levelDemoRunning = !state.levelDemoRunning;
-    buttons.at("Start_Stop_Image_UpDown")
-        ->setPicture(
-            state.levelDemoRunning ? ButtonPicture::StopUpDown : ButtonPicture::StartUpDown, false);
+    buttons.at("Start_Stop_Image_UpDown")->setPicture(levelPicture(state), false);
     FormPaint();
 }
 

@@ -85,5 +85,10 @@ void TfrmCube::SavePictureClick() {
 
 void TfrmCube::CopyPictureClick() {
     const QImage picture = glView->grabFramebuffer();
-    if (!picture.isNull()) QGuiApplication::clipboard()->setImage(picture);
+    if (picture.isNull()) {
+        QMessageBox::warning(this, text(state.languageCode, "copyPictureTitle"),
+                             text(state.languageCode, "pictureNotRendered"));
+        return;
+    }
+    QGuiApplication::clipboard()->setImage(picture);
 }

@@ -86,6 +86,7 @@ constexpr CaptionRow textRows[] = {
     {"pictureFileName", "niveau.png", "niveau.png"},
     {"pictureNotSaved",
      "Das Bild konnte nicht gespeichert werden:", "The picture could not be saved:"},
+    {"copyPictureTitle", "Bild kopieren", "Copy picture"},
     {"pictureNotRendered", "Ein so grosses Bild kann hier nicht gezeichnet werden.",
      "A picture this large cannot be drawn here."},
 };
