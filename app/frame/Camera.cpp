@@ -4,6 +4,10 @@
 #include <cmath>
 
 namespace {
+// The zoom's limits, for every input that zooms.
+constexpr float largestZoom = 1000;
+constexpr float smallestZoom = 2;
+
 void rotateUp(float& angle) {
     angle += 5;
     if (angle >= 180) angle = -180;
@@ -22,11 +26,11 @@ void panDown(float& value) {
 }
 void zoomIn(float& zoom) {
     zoom += 1;
-    if (zoom >= 1000) zoom = 1000;
+    if (zoom >= largestZoom) zoom = largestZoom;
 }
 void zoomOut(float& zoom) {
     zoom -= 1;
-    if (zoom <= 2) zoom = 2;
+    if (zoom <= smallestZoom) zoom = smallestZoom;
 }
 // Into -180 .. 180, where +180 becomes -180 as a step onto it does.
 float wrapped(float angle) {
@@ -38,8 +42,8 @@ float wrapped(float angle) {
 
 void WheelZoom(SceneState& state, int delta) {
     state.zoom += float(delta / 20);
-    if (state.zoom < 2) state.zoom = 2;
-    if (state.zoom > 1000) state.zoom = 1000;
+    if (state.zoom < smallestZoom) state.zoom = smallestZoom;
+    if (state.zoom > largestZoom) state.zoom = largestZoom;
 }
 
 void ZoomInTick(SceneState& state) {
@@ -99,7 +103,7 @@ void Orbit(SceneState& state, float aboutVertical, float aboutHorizontal) {
 
 void PinchZoom(SceneState& state, float factor) {
     if (!(factor > 0) || !std::isfinite(factor)) return;
-    state.zoom = std::clamp(state.zoom * factor, 2.0f, 1000.0f);
+    state.zoom = std::clamp(state.zoom * factor, smallestZoom, largestZoom);
 }
 
 void ResetView(SceneState& state) {

@@ -103,20 +103,12 @@ void DrawTransmitterReadout(const SceneState& state, float anchorX) {
     const double ratio = levelRatio(state);
     const float bar = float(roundHalfEven(ratio * 50));
 
-    drawShadedRect({.z = -3,
-                    .x0 = -50,
-                    .x1 = 35,
-                    .y0 = -10,
-                    .y1 = 60, // panel
-                    .shadeAtY0 = 0.4f,
-                    .shadeAtY1 = 0.6f});
-    drawShadedRect({.z = -2,
-                    .x0 = 8,
-                    .x1 = 27,
-                    .y0 = -2,
-                    .y1 = 52, // gauge well
-                    .shadeAtY0 = 0.7f,
-                    .shadeAtY1 = 0.5f});
+    // panel
+    drawShadedRect(
+        {.z = -3, .x0 = -50, .x1 = 35, .y0 = -10, .y1 = 60, .shadeAtY0 = 0.4f, .shadeAtY1 = 0.6f});
+    // gauge well
+    drawShadedRect(
+        {.z = -2, .x0 = 8, .x1 = 27, .y0 = -2, .y1 = 52, .shadeAtY0 = 0.7f, .shadeAtY1 = 0.5f});
     drawGauge(bar);
     drawTextWindow();
     drawPercentText(roundHalfEven(ratio * 100));
@@ -127,27 +119,15 @@ void DrawSwitchReadout(bool tripped, float row, float anchorX) {
     glTranslatef(anchorX, 35 * row + 90, 0);
     glTranslatef(0, 0, -1500);
 
-    drawShadedRect({.z = -3,
-                    .x0 = -50,
-                    .x1 = 35,
-                    .y0 = 0,
-                    .y1 = 35, // panel
-                    .shadeAtY0 = 0.4f,
-                    .shadeAtY1 = 0.6f});
-    drawShadedRect({.z = -2,
-                    .x0 = 2,
-                    .x1 = -17,
-                    .y0 = 8,
-                    .y1 = 27, // left well
-                    .shadeAtY0 = 0.7f,
-                    .shadeAtY1 = 0.5f});
-    drawShadedRect({.z = -2,
-                    .x0 = 8,
-                    .x1 = 27,
-                    .y0 = 8,
-                    .y1 = 27, // right well
-                    .shadeAtY0 = 0.7f,
-                    .shadeAtY1 = 0.5f});
+    // panel
+    drawShadedRect(
+        {.z = -3, .x0 = -50, .x1 = 35, .y0 = 0, .y1 = 35, .shadeAtY0 = 0.4f, .shadeAtY1 = 0.6f});
+    // left well
+    drawShadedRect(
+        {.z = -2, .x0 = 2, .x1 = -17, .y0 = 8, .y1 = 27, .shadeAtY0 = 0.7f, .shadeAtY1 = 0.5f});
+    // right well
+    drawShadedRect(
+        {.z = -2, .x0 = 8, .x1 = 27, .y0 = 8, .y1 = 27, .shadeAtY0 = 0.7f, .shadeAtY1 = 0.5f});
 
     // Symbols 16 units square: "on" in the right well, "off" in the left, tinted by the state.
     glTranslatef(9.5f, 9, 0);
