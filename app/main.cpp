@@ -1,4 +1,5 @@
 // Program start: module initialisation, the single-instance rule, the windows, the event loop.
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/ProgramWindows.h"
 #include "app/SingleInstance.h"
@@ -36,6 +37,7 @@ void messageHandler(QtMsgType type, const QMessageLogContext&, const QString& me
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const auto answered = AnswerCommandLine(argc, argv)) return *answered;
     auto state = std::make_unique<SceneState>();
     InitialiseSceneState(*state);
     ReadVersion(*state);

@@ -173,7 +173,7 @@ struct SceneState : ModelOptions, DisplayModes, ViewBlock {
 
     // Language
     std::string languageCode = "gb";
-    std::string versionText = "3.0.0";
+    std::string versionText = NIVEAU_VERSION; // the build's version
 
     // Animation
     bool levelDemoRunning = true;
