@@ -7,7 +7,7 @@
 class CalloutLabel : public QLabel {
     Q_OBJECT
   public:
-    CalloutLabel(const QString& caption, QWidget* parent);
+    explicit CalloutLabel(const QString& caption, QWidget* parent = nullptr);
     // Dark red while its accessory is shown, bright red otherwise.
     void setActive(bool active);
     void setPanelColour(const QColor& colour);

@@ -9,7 +9,7 @@
 class ImageButton : public QLabel {
     Q_OBJECT
   public:
-    explicit ImageButton(QWidget* parent);
+    explicit ImageButton(QWidget* parent = nullptr);
     // Shows a picture, drawn for the density of the screen the button is on (and again when it
     // moves to another screen).
     void setPicture(ButtonPicture picture, bool highlighted);

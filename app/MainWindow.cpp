@@ -65,7 +65,6 @@ TfrmCube::TfrmCube(SceneState& state, const std::string& programFolder, QWidget*
 
     createCallouts();
     createButtonRow();
-    raiseControls();
     createMenus();
     createStepToolbar();
 
@@ -125,7 +124,6 @@ void TfrmCube::FormResize(int clientWidth, int clientHeight) {
 
 void TfrmCube::showEvent(QShowEvent* event) {
     TGradientForm::showEvent(event);
-    raiseControls();
     if (isGerman(state.languageCode))
         ApplyGermanCaptions();
     else

@@ -25,6 +25,7 @@ class QTouchEvent;
 class QMenuBar;
 class QToolBar;
 class Tfps_Form1;
+class ViewArea;
 
 // Windows the menus open; the main window only shows them.
 struct SecondaryWindows {
@@ -52,8 +53,6 @@ class TfrmCube : public TGradientForm {
     QToolBar* menuToolbar() const { return TBToolbar1; }
     QToolBar* stepToolbar() const { return TBToolbar2; }
     GLView* view() const { return glView; }
-    // The area the view fills, with the callouts and the button row over it.
-    QWidget* viewArea() const { return viewHost; }
     Tfps_Form1* frameRateWindow() const { return fps; }
     QTimer* zoomInTimer() { return &ZoomInTimer; }
     QTimer* zoomOutTimer() { return &ZoomOutTimer; }
@@ -125,7 +124,6 @@ class TfrmCube : public TGradientForm {
     void createView();
     void limitViewToScreens();
     bool viewInput(QEvent* event);
-    void raiseControls();
     void hoverLeftStrip(int x, int y);
     void stopZooming();
     QMenu* addModeMenu(QMenu* parent, const char* name, const char* caption,
@@ -140,8 +138,8 @@ class TfrmCube : public TGradientForm {
     void showRunningPictures();
 
     SceneState& state;
-    QMainWindow* dock; // holds the view, the menu bar and the toolbars below the caption bar
-    QWidget* viewHost; // the view's container and the controls over it
+    QMainWindow* dock;  // holds the view, the menu bar and the toolbars below the caption bar
+    ViewArea* viewHost; // the area the view fills, with the controls over the view
     GLView* glView;
     Tfps_Form1* fps;
     QToolBar* TBToolbar1;

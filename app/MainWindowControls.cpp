@@ -4,6 +4,7 @@
 #include "app/GLView.h"
 #include "app/ImageButton.h"
 #include "app/MainWindow.h"
+#include "app/ViewArea.h"
 #include "app/frame/Demo.h"
 #include "app/frame/Renderer.h"
 #include "config/Language.h"
@@ -23,25 +24,6 @@ namespace {
 // The strip along the view's left edge whose double-click shows the menu bar and the toolbar.
 constexpr int leftStripWidth = 4;
 
-// The area below the bars: the view fills it from its top-left corner, up to a limit.
-class ViewArea : public QWidget {
-  public:
-    QWidget* view = nullptr;
-    void setLimit(QSize size) {
-        limit = size;
-        place();
-    }
-
-  protected:
-    void resizeEvent(QResizeEvent*) override { place(); }
-
-  private:
-    void place() {
-        if (view) view->setGeometry(QRect(QPoint(0, 0), size().boundedTo(limit)));
-    }
-    QSize limit{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
-};
-
 // The demo buttons show what a click does: stop a running demo, start a stopped one.
 ButtonPicture swingPicture(const SceneState& state) {
     return state.swingDemoRunning ? ButtonPicture::Stop : ButtonPicture::Start;
@@ -53,9 +35,7 @@ ButtonPicture levelPicture(const SceneState& state) {
 
 void TfrmCube::createView() {
     glView = new GLView(state);
-    auto* area = new ViewArea;
-    viewHost = area;
-    area->view = QWidget::createWindowContainer(glView, viewHost);
+    viewHost = new ViewArea(glView);
     limitViewToScreens();
     connect(qApp, &QGuiApplication::screenAdded, this, &TfrmCube::limitViewToScreens);
     connect(qApp, &QGuiApplication::screenRemoved, this, &TfrmCube::limitViewToScreens);
@@ -81,8 +61,7 @@ void TfrmCube::createView() {
 void TfrmCube::limitViewToScreens() {
     QRect all;
     for (const QScreen* screen : QGuiApplication::screens()) all |= screen->geometry();
-    static_cast<ViewArea*>(viewHost)->setLimit(
-        all.isEmpty() ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : all.size());
+    viewHost->setLimit(all.isEmpty() ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : all.size());
 }
 
 // The view's input to the handlers, in the view's own coordinates.
@@ -126,18 +105,6 @@ void TfrmCube::hoverLeftStrip(int x, int y) {
     leftStripTipShown = false;
 }
 
-// The controls are native windows of their own stacked over the view's window, so that the view
-// presents its frames without any composition and the controls still receive their own clicks.
-void TfrmCube::raiseControls() {
-    auto raiseNative = [](QWidget* control) {
-        control->setAttribute(Qt::WA_DontCreateNativeAncestors);
-        control->setAttribute(Qt::WA_NativeWindow);
-        control->raise();
-    };
-    for (auto& [name, panel] : buttonPanels) raiseNative(panel);
-    for (auto& [name, label] : callouts) raiseNative(label);
-}
-
 void TfrmCube::createCallouts() {
     struct Callout {
         const char* name;
@@ -150,13 +117,15 @@ void TfrmCube::createCallouts() {
                                    {"Label1", "Armaflex", 140},
                                    {"Label3", "D\u00E4mpfungsfeder", 180}};
     for (const auto& c : accessories) {
-        auto* label = new CalloutLabel(QString::fromUtf8(c.caption), viewHost);
+        auto* label = new CalloutLabel(QString::fromUtf8(c.caption));
+        viewHost->addControl(label);
         label->setGeometry(8, c.top, 185, 23);
         callouts[c.name] = label;
     }
     for (const auto& [name, caption, left, pixels] :
          {std::tuple{"Label6", "+", 8, 21}, std::tuple{"Label7", "-", 48, 19}}) {
-        auto* label = new CalloutLabel(caption, viewHost);
+        auto* label = new CalloutLabel(caption);
+        viewHost->addControl(label);
         QFont bold = label->font();
         bold.setBold(true);
         bold.setPixelSize(pixels);
@@ -178,7 +147,8 @@ void TfrmCube::createButtonRow() {
                                                {"ZoomIn_Image", 168},
                                                {"ZoomOut_Image", 208}};
     for (const auto& [name, left] : row) {
-        auto* button = new ImageButton(viewHost);
+        auto* button = new ImageButton;
+        viewHost->addControl(button);
         button->move(left, 0);
         buttons[name] = button;
         buttonPanels[name] = button;

@@ -9,6 +9,8 @@ packages=(
   libgtest-dev xvfb xauth fonts-dejavu-core libx11-dev
   desktop-file-utils appstream # validators of the installed desktop entry and metainfo
   dpkg-dev file                # cpack -G DEB: dpkg-shlibdeps, and file to find the programs
+  qt6-translations-l10n        # Qt's own dialogs in German
+  weston qt6-wayland           # the window tests under a headless Wayland compositor
 )
 
 missing=()
