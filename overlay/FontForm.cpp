@@ -1,7 +1,7 @@
 #include "overlay/FontForm.h"
 
-#include "overlay/GlyphPatterns.h"
 #include "overlay/gl/FontLists.h"
+#include "overlay/gl/GlyphPatterns.h"
 
 #include <QPainter>
 
@@ -16,14 +16,14 @@ const QRgb contactGrey = qRgb(170, 170, 170);
 const QRgb bladeWhite = qRgb(255, 255, 255);
 
 QImage glyphStrip() {
-    QImage strip(256 * glyphCell, glyphCell, QImage::Format_Mono);
+    QImage strip(256 * glyphSize, glyphSize, QImage::Format_Mono);
     strip.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
     strip.fill(0);
     for (int code = 1; code <= 255; ++code)
-        for (int y = 0; y < glyphCell; ++y)
-            for (int x = 0; x < glyphCell; ++x)
+        for (int y = 0; y < glyphSize; ++y)
+            for (int x = 0; x < glyphSize; ++x)
                 if (glyphInk(static_cast<unsigned char>(code), x, y))
-                    strip.setPixel(code * glyphCell + x, y, 1);
+                    strip.setPixel(code * glyphSize + x, y, 1);
     return strip;
 }
 
@@ -51,13 +51,13 @@ QImage switchSymbol(bool closed) {
 QImage percentLabel(std::string_view text) {
     QImage image(64, 32, QImage::Format_RGB32);
     image.fill(qRgb(0, 0, 0));
-    const int left = 32 - int(text.size()) * glyphCell / 2;
-    const int top = 13;
+    const int left = 32 - int(text.size()) * glyphSize / 2;
+    const int top = 12; // the six rows of the digits in rows 13 .. 18
     for (std::size_t i = 0; i < text.size(); ++i)
-        for (int y = 0; y < glyphCell; ++y)
-            for (int x = 0; x < glyphCell; ++x)
+        for (int y = 0; y < glyphSize; ++y)
+            for (int x = 0; x < glyphSize; ++x)
                 if (glyphInk(static_cast<unsigned char>(text[i]), x, y))
-                    image.setPixel(left + int(i) * glyphCell + x, top + y, qRgb(255, 255, 255));
+                    image.setPixel(left + int(i) * glyphSize + x, top + y, qRgb(255, 255, 255));
     return image;
 }
 

@@ -6,6 +6,8 @@
 // texture is modulated by the current colour, which tints symbols and text.
 #pragma once
 
+#include "overlay/gl/GlyphPatterns.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -39,8 +41,6 @@ template <int W, int H> class TexelImage {
 
     std::vector<std::uint32_t> texels_ = std::vector<std::uint32_t>(std::size_t(W) * H, 0);
 };
-
-constexpr int glyphSize = 8;
 
 // The pictures the lists are built from.
 struct FontImages {
