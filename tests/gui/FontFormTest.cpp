@@ -1,5 +1,5 @@
 #include "overlay/FontForm.h"
-#include "overlay/GlyphPatterns.h"
+#include "overlay/gl/GlyphPatterns.h"
 
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
@@ -11,7 +11,7 @@
 namespace {
 
 QImage glyphBlock(const QImage& strip, int code) {
-    return strip.copy(code * glyphCell, 0, glyphCell, glyphCell);
+    return strip.copy(code * glyphSize, 0, glyphSize, glyphSize);
 }
 
 bool hasInk(const QImage& image) {
@@ -39,7 +39,7 @@ TEST(FontForm, ReadoutCharactersAreDrawnAndTellApart) {
 // The glyph list drawn by the real GL implementation into an offscreen framebuffer, nine pixels
 // per texel so that a pixel sits on each texel centre.
 TEST(FontForm, GlyphListDrawsTheGlyphUprightInTheCurrentColour) {
-    constexpr int size = 9 * glyphCell;
+    constexpr int size = 9 * glyphSize;
     QOffscreenSurface surface;
     surface.create();
     QOpenGLContext context;
@@ -62,8 +62,8 @@ TEST(FontForm, GlyphListDrawsTheGlyphUprightInTheCurrentColour) {
         glCallList('4');
 
         const QImage frame = framebuffer.toImage();
-        for (int y = 0; y < glyphCell; ++y)
-            for (int x = 0; x < glyphCell; ++x) {
+        for (int y = 0; y < glyphSize; ++y)
+            for (int x = 0; x < glyphSize; ++x) {
                 const QColor c = frame.pixelColor(9 * x + 4, 9 * y + 4);
                 if (glyphInk('4', x, y)) {
                     EXPECT_GT(c.red(), 250) << x << "," << y;
