@@ -134,8 +134,8 @@ void EsRenderer::draw(const DrawBatches& batches) {
     es.BindVertexArray(0);
 }
 
-// Writes into the buffer's storage, which grows only when it is too small: fresh storage for
-// every frame would cost the driver an allocation of several megabytes each time.
+// Copies into the buffer's storage, which is kept from one submission to the next and grows only
+// when it is too small, instead of having the driver allocate several megabytes for every frame.
 void EsRenderer::upload(GLenum target, std::size_t bytes, const void* data, std::size_t& capacity) {
     if (bytes > capacity) {
         capacity = bytes + bytes / 4;
