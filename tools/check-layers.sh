@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks that every source file includes only headers of its own layer or of the layers below it,
-# and that Qt stays in the top layer and GL out of the state and the settings (see
-# docs/ARCHITECTURE.md). Prints each offending include; fails when there is one.
+# that Qt stays in the top layer, GL out of the state and the settings, and the OpenGL ES and EGL
+# headers in the GL 1.1 layer on ES (see docs/ARCHITECTURE.md). Prints each offending include;
+# fails when there is one.
 #   tools/check-layers.sh [source folder]
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
@@ -14,6 +15,7 @@ layer_of() {
     geometry/*) echo geometry ;;
     app/frame/* | overlay/gl/*) echo frame ;;
     config/*) echo config ;;
+    gles/*) echo gles ;;
     app/* | dialogs/* | overlay/* | resources/*) echo app ;;
     *) echo unknown ;;
   esac
@@ -27,6 +29,7 @@ allowed_for() {
     assembly) echo "state geometry assembly" ;;
     frame) echo "state geometry assembly frame" ;;
     config) echo "state config" ;;
+    gles) echo "gles" ;;
     app) echo "state geometry assembly frame config app" ;;
   esac
 }
@@ -37,8 +40,8 @@ report() {
   failures=$((failures + 1))
 }
 
-for file in $(find scene geometry app overlay config dialogs resources -name '*.h' -o -name '*.cpp' |
-  sort); do
+for file in $(find scene geometry app overlay config dialogs resources gles \
+  -name '*.h' -o -name '*.cpp' | sort); do
   own=$(layer_of "$file")
   allowed=" $(allowed_for "$own") "
   while IFS= read -r header; do
@@ -50,6 +53,9 @@ for file in $(find scene geometry app overlay config dialogs resources -name '*.
   fi
   if [[ "$own" == state || "$own" == config ]] && grep -qE '^#include <GL/' "$file"; then
     report "$file ($own) includes GL"
+  fi
+  if [ "$own" != gles ] && grep -qE '^#include <(GLES[0-9]*|EGL)/' "$file"; then
+    report "$file ($own) includes OpenGL ES or EGL"
   fi
 done
 

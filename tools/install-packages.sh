@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libgtest-dev xvfb xauth fonts-dejavu-core libx11-dev
+  libegl-dev libgles-dev libopengl-dev libegl-mesa0 # GL 1.1 on ES 3: EGL, ES headers, libOpenGL
   desktop-file-utils appstream # validators of the installed desktop entry and metainfo
   dpkg-dev file                # cpack -G DEB: dpkg-shlibdeps, and file to find the programs
   qt6-translations-l10n        # Qt's own dialogs in German
