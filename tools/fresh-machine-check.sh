@@ -4,10 +4,13 @@
 # into it and runs, inside a chroot,
 #   ./test.sh                 it must pass and end with ctest's summary;
 #   ./run.sh without display  it must fail with the one-line message and no Qt trace;
-#   cpack -G DEB in build/    it must make niveau_<version>_amd64.deb.
+#   dpkg-buildpackage -us -uc -b   it must make niveau_<package version>_amd64.deb, with the
+#                             Build-Depends that ./test.sh's install step brought;
+#   lintian --pedantic        on that .deb it must print nothing.
 # The package then goes into a second copy of the bare root, which has none of the build's
 # packages, so that its dependencies alone must bring everything the program needs:
-#   apt-get install ./niveau_<version>_amd64.deb   it must install;
+#   apt-get install ./niveau_<package version>_amd64.deb   it must install;
+#   niveau --version          it must print "niveau <version>" of project(VERSION);
 #   niveau from PATH          without a display it must fail with the same one-line message;
 #   apt-get purge niveau      afterwards no file named after the program is left in /usr or /etc.
 # The bare root is cached as a tarball between runs, so only the first run downloads it.
@@ -152,31 +155,56 @@ expect_no_display_line() {
 
 [ "$verdict" -eq 0 ] && expect_no_display_line ./run.sh run in_root ./run.sh
 
-# The Debian package: built from the suite's build folder, then installed, started and removed in
-# a second bare root.
+# The Debian package: built from the cloned tree as Debian builds its packages and checked with
+# lintian, then installed, started and removed in a second bare root.
 version=$(sed -n 's/^project(niveau VERSION \([0-9.]*\).*/\1/p' "$root/src/niveau/CMakeLists.txt")
-deb="niveau_${version}_amd64.deb"
+package_version=$(sed -n '1s/^niveau (\([^)]*\)).*/\1/p' "$root/src/niveau/debian/changelog")
+deb="niveau_${package_version}_amd64.deb"
 
 if [ "$verdict" -eq 0 ]; then
-  if in_root "cd build && cpack -G DEB" >"$work/cpack.log" 2>&1 &&
-    [ -f "$root/src/niveau/build/$deb" ]; then
-    say "cpack -G DEB made $deb ($(du -k "$root/src/niveau/build/$deb" | cut -f1) KiB)"
+  if in_root "DEB_BUILD_OPTIONS=parallel=\$(nproc) dpkg-buildpackage -us -uc -b" \
+    >"$work/package.log" 2>&1 && [ -f "$root/src/$deb" ]; then
+    say "dpkg-buildpackage -us -uc -b made $deb ($(du -k "$root/src/$deb" | cut -f1) KiB)"
   else
-    tail -n 25 "$work/cpack.log"
-    say "cpack -G DEB FAILED: no build/$deb"
+    tail -n 25 "$work/package.log"
+    say "dpkg-buildpackage -us -uc -b FAILED: no $deb"
+    verdict=1
+  fi
+fi
+
+# lintian warns when it runs as root, so it runs as an ordinary user, as a packager would.
+if [ "$verdict" -eq 0 ]; then
+  lintian_status=0
+  in_root "cd /src && runuser -u nobody -- lintian --pedantic $deb" >"$work/lintian.log" 2>&1 ||
+    lintian_status=$?
+  if [ "$lintian_status" -eq 0 ] && [ ! -s "$work/lintian.log" ]; then
+    say "lintian --pedantic $deb: no tag"
+  else
+    cat "$work/lintian.log"
+    say "lintian --pedantic $deb FAILED: exit $lintian_status, tags above"
     verdict=1
   fi
 fi
 
 if [ "$verdict" -eq 0 ]; then
   fresh_root "$pkgroot"
-  cp "$root/src/niveau/build/$deb" "$pkgroot/tmp/"
+  cp "$root/src/$deb" "$pkgroot/tmp/"
   if in_pkgroot "apt-get update -qq && apt-get install -y -qq ./tmp/$deb" \
     >"$work/apt-install.log" 2>&1 && [ "$(in_pkgroot 'command -v niveau')" = /usr/bin/niveau ]; then
     say "apt-get install ./$deb on a second bare root: niveau is /usr/bin/niveau"
   else
     tail -n 25 "$work/apt-install.log"
     say "apt-get install ./$deb on a second bare root FAILED"
+    verdict=1
+  fi
+fi
+
+if [ "$verdict" -eq 0 ]; then
+  answer=$(in_pkgroot "niveau --version" 2>&1 || true)
+  if [ "$answer" = "niveau $version" ]; then
+    say "installed niveau --version: \"$answer\""
+  else
+    say "installed niveau --version FAILED: \"$answer\", expected \"niveau $version\""
     verdict=1
   fi
 fi

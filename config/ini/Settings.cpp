@@ -16,7 +16,21 @@ constexpr const char* smoothEdgesKey = "smoothedges"; // "ein" or "aus", as the 
 constexpr const char* smoothOn = "ein";
 constexpr const char* smoothOff = "aus";
 
-float colourOrDefault(const IniFile& file, const char* key, float fallback) {
+// The main window's settings file and, under it, the system-wide defaults for the keys it lacks.
+struct LayeredSettings {
+    IniFile own;
+    IniFile defaults;
+    std::string value(std::string_view section, std::string_view key,
+                      std::string_view fallback) const {
+        return own.value(section, key, defaults.value(section, key, fallback));
+    }
+};
+
+IniFile loadIfNamed(const std::string& path) {
+    return path.empty() ? IniFile() : IniFile::load(path);
+}
+
+float colourOrDefault(const LayeredSettings& file, const char* key, float fallback) {
     return parseColourComponent(file.value(colourSection, key, "")).value_or(fallback);
 }
 
@@ -51,13 +65,15 @@ std::string formatColourComponent(float value) {
 }
 
 void ReadVersion(SceneState& state, const std::string& programFolder) {
-    std::string fallback = state.versionText;
     const std::string dataFolder = installedDataFolder(programFolder);
     if (!dataFolder.empty()) {
-        fallback = readIniValue(dataFolder + settingsFileName, optionsSection, "version", fallback);
+        state.versionText = readIniValue(dataFolder + settingsFileName, optionsSection, "version",
+                                         state.versionText);
     }
+    // An installed program reads nothing beside or above its program folder.
+    if (isInstalledLocation(programFolder)) return;
     const std::string path = versionFolder(programFolder) + settingsFileName;
-    state.versionText = readIniValue(path, optionsSection, "version", fallback);
+    state.versionText = readIniValue(path, optionsSection, "version", state.versionText);
 }
 
 void ReadSettings(SceneState& state, const std::string& programFolder,
@@ -66,8 +82,9 @@ void ReadSettings(SceneState& state, const std::string& programFolder,
     state.settingsDir = place.folder;
     state.settingsDirPersonal = place.personal;
     // Without a folder (no home folder known) there is no file: the defaults apply.
-    const IniFile file =
-        place.folder.empty() ? IniFile() : IniFile::load(place.folder + settingsFileName);
+    const LayeredSettings file{
+        loadIfNamed(place.folder.empty() ? "" : place.folder + settingsFileName),
+        loadIfNamed(place.defaults)};
 
     if (auto code = languageCodeFor(file.value(optionsSection, "language", "Error"))) {
         state.languageCode = std::move(*code);

@@ -13,22 +13,24 @@
 
 // Program start, before any window exists: reads "optionen"/"version" into `versionText` from the
 // file found by versionFolder; where that has none, from the installed data folder's file; where
-// neither has one, the current value stays.
+// neither has one, the current value stays. An installed program reads the data folder's file
+// only.
 void ReadVersion(SceneState& state, const std::string& programFolder = executableFolder());
 
-// Main window creation: sets `settingsDir` by mainWindowSettingsPlace, then reads the language
-// ("englisch" -> "gb", "deutsch" -> "d", anything else leaves `languageCode`), the background
-// colour (a missing or malformed component gives 0.643, 0.745 or 1.000) and "optionen" /
-// "smoothedges" ("ein" or "aus" sets `smoothEdges` as chosen; anything else leaves the choice to
-// the renderer).
+// Main window creation: sets `settingsDir` by mainWindowSettingsPlace, then reads, from its file
+// and, for the keys that file lacks, from the system-wide defaults of an installed program, the
+// language ("englisch" -> "gb", "deutsch" -> "d", anything else leaves `languageCode`), the
+// background colour (a missing or malformed component gives 0.643, 0.745 or 1.000) and
+// "optionen" / "smoothedges" ("ein" or "aus" sets `smoothEdges` as chosen; anything else leaves
+// the choice to the renderer).
 void ReadSettings(SceneState& state, const std::string& programFolder = executableFolder(),
                   const std::string& userFolder = userSettingsFolder());
 
 // Main window closing: writes "red", "green" and "blue" of "backgroundcolor", and "smoothedges"
 // of "optionen" once smoothing was chosen, into `settingsDir` + "kelo.ini", keeping the rest of
-// the file; the user's own folder is created
-// first where it is missing. The caller stops both demos first. Returns false when nothing was
-// written (no `settingsDir` yet, read-only, missing folder...).
+// the file (a new file holds these keys only; the system-wide defaults are never written); the
+// user's own folder is created first where it is missing. The caller stops both demos first.
+// Returns false when nothing was written (no `settingsDir` yet, read-only, missing folder...).
 bool WriteSettings(const SceneState& state);
 
 // A colour component as written: a point as decimal separator whatever the locale; nothing when

@@ -2,6 +2,7 @@
 
 #include "config/ini/FileAccess.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -91,13 +92,35 @@ std::string userSettingsFolder() {
     return userSettingsFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }
 
-SettingsPlace mainWindowSettingsPlace(const std::string& programFolder,
-                                      const std::string& userFolder, const SettingsChecks& checks) {
-    const std::string ruleFolder = mainWindowSettingsFolder(programFolder, checks.folderExists);
-    if (checks.fileExists(ruleFolder + settingsFileName)) return {ruleFolder, false};
-    if (isInstalledLocation(programFolder, checks.folderExists) ||
-        !checks.folderWritable(ruleFolder)) {
-        return {userFolder, true};
+std::vector<std::string> systemSettingsFolders(const char* xdgConfigDirs) {
+    std::vector<std::string> folders;
+    const std::string list = xdgConfigDirs ? xdgConfigDirs : "";
+    for (std::size_t start = 0; start <= list.size();) {
+        const std::size_t end = std::min(list.find(':', start), list.size());
+        const std::string entry = list.substr(start, end - start);
+        // Relative entries are invalid by the XDG base directory rules and are ignored.
+        if (entry.starts_with('/')) folders.push_back(withSeparator(entry) + "niveau/");
+        start = end + 1;
     }
-    return {ruleFolder, false};
+    if (folders.empty()) folders.push_back("/etc/xdg/niveau/");
+    return folders;
+}
+
+std::vector<std::string> systemSettingsFolders() {
+    return systemSettingsFolders(std::getenv("XDG_CONFIG_DIRS"));
+}
+
+SettingsPlace mainWindowSettingsPlace(const std::string& programFolder,
+                                      const std::string& userFolder, const SettingsChecks& checks,
+                                      const std::vector<std::string>& systemFolders) {
+    if (isInstalledLocation(programFolder, checks.folderExists)) {
+        const auto found = std::ranges::find_if(systemFolders, [&](const std::string& folder) {
+            return checks.fileExists(folder + settingsFileName);
+        });
+        return {userFolder, true, found == systemFolders.end() ? "" : *found + settingsFileName};
+    }
+    const std::string ruleFolder = mainWindowSettingsFolder(programFolder, checks.folderExists);
+    if (checks.fileExists(ruleFolder + settingsFileName)) return {ruleFolder, false, {}};
+    if (!checks.folderWritable(ruleFolder)) return {userFolder, true, {}};
+    return {ruleFolder, false, {}};
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 inline constexpr const char* settingsFileName = "kelo.ini";
 
@@ -17,8 +18,9 @@ bool isWritableFolder(const std::string& path); // a folder this process may cre
 // The folder of the running executable, ending with '/'; "./" if it cannot be determined.
 std::string executableFolder();
 
-// Folder of the file the version text is read from: the program folder F if F/kelo.ini exists,
-// else F/../ if F/../kelo.ini exists, else F/Install/ (whether or not a file is there).
+// Folder of the file a copied program reads its version text from: the program folder F if
+// F/kelo.ini exists, else F/../ if F/../kelo.ini exists, else F/Install/ (whether or not a file
+// is there).
 std::string versionFolder(const std::string& programFolder,
                           const PathCheck& fileExists = isExistingFile);
 
@@ -46,6 +48,12 @@ std::string userSettingsFolder(const char* xdgConfigHome, const char* home);
 // The same from this process's environment.
 std::string userSettingsFolder();
 
+// The folders of system-wide defaults, "<dir>/niveau/" for each absolute entry of the
+// colon-separated `xdgConfigDirs`, in its order; "/etc/xdg/niveau/" when it names none.
+std::vector<std::string> systemSettingsFolders(const char* xdgConfigDirs);
+// The same from this process's environment (XDG_CONFIG_DIRS).
+std::vector<std::string> systemSettingsFolders();
+
 // The file-system questions behind the choice of the main window's settings file.
 struct SettingsChecks {
     PathCheck fileExists = isExistingFile;
@@ -56,13 +64,17 @@ struct SettingsChecks {
 struct SettingsPlace {
     std::string folder;    // the file is folder + "kelo.ini"; empty: no file at all
     bool personal = false; // the user's own folder, created with the file on the first write
+    std::string defaults;  // a system-wide "kelo.ini" for the keys the file lacks; never written
 };
 
-// Where the main window reads and writes its settings. A "kelo.ini" in the folder that
+// Where the main window reads and writes its settings. An installed program uses the user's own
+// folder `userFolder` and never looks beside or above its program folder (for /usr/bin/ that
+// would be "/"); the first "kelo.ini" of `systemFolders` gives the values the user's file lacks.
+// A copied program keeps its folder rule: a "kelo.ini" in the folder that
 // mainWindowSettingsFolder gives is used as it is, so a program copied with its file stays
-// portable. Without one, an installed program and a program whose rule folder is not writable use
-// the user's own folder `userFolder`; any other program keeps the rule folder, where the file is
-// created on the first write.
-SettingsPlace mainWindowSettingsPlace(const std::string& programFolder,
-                                      const std::string& userFolder,
-                                      const SettingsChecks& checks = {});
+// portable; without one, a program whose rule folder is not writable uses `userFolder`, any other
+// keeps the rule folder, where the file is created on the first write.
+SettingsPlace
+mainWindowSettingsPlace(const std::string& programFolder, const std::string& userFolder,
+                        const SettingsChecks& checks = {},
+                        const std::vector<std::string>& systemFolders = systemSettingsFolders());

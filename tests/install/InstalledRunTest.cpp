@@ -1,11 +1,12 @@
 // The installed copy of the program run as a user would run it: from PATH, with a home folder of
 // its own, on the suite's X display. The copy lives in INSTALLED_ROOT/usr, so that the main
-// window's folder rule turns its program folder INSTALLED_ROOT/usr/bin/ into INSTALLED_ROOT/, just
-// as it turns /usr/bin/ into /.
+// window's folder rule would turn its program folder INSTALLED_ROOT/usr/bin/ into INSTALLED_ROOT/,
+// just as it turns /usr/bin/ into /; an installed program must not look there.
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,7 +28,8 @@ QProcessEnvironment userEnvironment(const QTemporaryDir& home) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", home.path());
     env.remove("XDG_CONFIG_HOME");
-    env.insert("XDG_RUNTIME_DIR", home.path()); // a single-instance lock of its own
+    env.insert("XDG_RUNTIME_DIR", home.path());          // a single-instance lock of its own
+    env.insert("XDG_CONFIG_DIRS", home.path() + "/xdg"); // system-wide defaults, none unless made
     env.insert("PATH", bin + ":/usr/bin:/bin");
     env.insert("LIBGL_ALWAYS_SOFTWARE", "1");
     return env;
@@ -51,6 +53,17 @@ std::set<QString> systemSettingsFiles() {
     return found;
 }
 
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeTo(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(content) == content.size();
+}
+
 QString desktopEntryValue(const QString& key) {
     QDirIterator it(root + "/usr/share/applications", {"*.desktop"});
     if (!it.hasNext()) return {};
@@ -62,19 +75,13 @@ QString desktopEntryValue(const QString& key) {
     return {};
 }
 
-} // namespace
-
-TEST(InstalledProgram, StartsFromPathAndOnCloseWritesOnlyTheUsersOwnFile) {
-    ASSERT_TRUE(QFile::exists(bin + "/niveau")) << "no installed copy in " << qPrintable(root);
+// Starts the installed program from PATH in `env`, lets the demos run a moment and closes its
+// window as a window manager would; it must end normally. `wmClass` gets the window's class.
+void runAndClose(const QProcessEnvironment& env, QString* wmClass = nullptr) {
     XDisplay x;
     ASSERT_NE(x.display, nullptr) << "no X display";
-    QTemporaryDir home;
-    ASSERT_TRUE(home.isValid());
-    const std::set<QString> installedBefore = treeOf(root);
-    const std::set<QString> systemBefore = systemSettingsFiles();
-
     QProcess program;
-    program.setProcessEnvironment(userEnvironment(home));
+    program.setProcessEnvironment(env);
     program.start("/bin/sh", {"-c", "exec niveau"});
     ASSERT_TRUE(program.waitForStarted());
     std::optional<Window> window;
@@ -85,18 +92,55 @@ TEST(InstalledProgram, StartsFromPathAndOnCloseWritesOnlyTheUsersOwnFile) {
 
     window = x.windowOf(program.processId()); // the main window now, not a passing child window
     ASSERT_TRUE(window.has_value()) << "the window went away";
-    EXPECT_EQ(x.wmClass(*window), desktopEntryValue("StartupWMClass"))
-        << "the desktop entry's StartupWMClass names the window's class";
+    if (wmClass) *wmClass = x.wmClass(*window);
     x.requestClose(*window);
     ASSERT_TRUE(program.waitForFinished(20000)) << "the window did not close";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+}
+
+} // namespace
+
+TEST(InstalledProgram, StartsFromPathAndOnCloseWritesOnlyTheUsersOwnFile) {
+    ASSERT_TRUE(QFile::exists(bin + "/niveau")) << "no installed copy in " << qPrintable(root);
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const std::set<QString> installedBefore = treeOf(root);
+    const std::set<QString> systemBefore = systemSettingsFiles();
+
+    QString wmClass;
+    ASSERT_NO_FATAL_FAILURE(runAndClose(userEnvironment(home), &wmClass));
+    EXPECT_EQ(wmClass, desktopEntryValue("StartupWMClass"))
+        << "the desktop entry's StartupWMClass names the window's class";
 
     QFile saved(home.path() + "/.config/niveau/kelo.ini");
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << "no ~/.config/niveau/kelo.ini";
     EXPECT_EQ(saved.readAll(), "[backgroundcolor]\nred=0.643\ngreen=0.745\nblue=1.000\n");
     EXPECT_EQ(treeOf(root), installedBefore) << "the program wrote into its prefix or above it";
     EXPECT_EQ(systemSettingsFiles(), systemBefore) << "a kelo.ini appeared in /, /usr or /usr/bin";
+}
+
+TEST(InstalledProgram, TakesSystemDefaultsAndNeverAFileAtItsRuleFolder) {
+    ASSERT_TRUE(QFile::exists(bin + "/niveau")) << "no installed copy in " << qPrintable(root);
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    // A file where the folder rule of a copied program looks, as "/kelo.ini" would be for
+    // /usr/bin/niveau, and system-wide defaults in the second folder of XDG_CONFIG_DIRS.
+    const QString ruleFile = root + "/kelo.ini";
+    const QByteArray ruleContent = "[backgroundcolor]\nred=0.900\ngreen=0.900\nblue=0.900\n";
+    const QString defaultsFile = home.path() + "/site/niveau/kelo.ini";
+    const QByteArray defaults = "; site\n[backgroundcolor]\nred=0.25\ngreen=0.5\n";
+    ASSERT_TRUE(writeTo(ruleFile, ruleContent) && writeTo(defaultsFile, defaults));
+    QProcessEnvironment env = userEnvironment(home);
+    env.insert("XDG_CONFIG_DIRS", home.path() + "/xdg:" + home.path() + "/site");
+
+    ASSERT_NO_FATAL_FAILURE(runAndClose(env));
+    QFile::remove(ruleFile);
+
+    EXPECT_EQ(contentOf(home.path() + "/.config/niveau/kelo.ini"),
+              "[backgroundcolor]\nred=0.250\ngreen=0.500\nblue=1.000\n")
+        << "the colour comes from the defaults and goes to the user's file";
+    EXPECT_EQ(contentOf(defaultsFile), defaults) << "the defaults are never written";
 }
 
 TEST(InstalledProgram, WithoutADisplaySaysSoInOneLine) {

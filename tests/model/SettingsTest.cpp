@@ -10,6 +10,7 @@
 #include <set>
 #include <sys/stat.h>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -48,18 +49,23 @@ std::set<std::string> treeOf(const std::string& folder) {
 }
 
 // An installed layout inside a temporary folder T: the program folder T/usr/bin/ next to the
-// data folder T/usr/share/niveau/. The main window's rule turns T/usr/bin/ into T/, just as it
-// turns /usr/bin/ into /.
+// data folder T/usr/share/niveau/. The main window's rule would turn T/usr/bin/ into T/, just as
+// it turns /usr/bin/ into /. The system-wide folders are T/xdg/ and T/etc/xdg/, with no file yet.
 struct InstalledTree {
     TempFolder root;
     std::string program = root / "usr/bin/";
     std::string data = root / "usr/share/niveau/";
     std::string config = root / "config/"; // XDG_CONFIG_HOME, not there until the first write
     std::string userFile = config + "niveau/kelo.ini";
+    std::string firstDefaults = root / "xdg/niveau/kelo.ini";
+    std::string secondDefaults = root / "etc/xdg/niveau/kelo.ini";
     ScopedVariable xdg{"XDG_CONFIG_HOME", config};
+    ScopedVariable dirs{"XDG_CONFIG_DIRS", root / "xdg:" + root / "etc/xdg"};
     InstalledTree() {
         std::filesystem::create_directories(program);
         std::filesystem::create_directories(data);
+        std::filesystem::create_directories(root / "xdg/niveau");
+        std::filesystem::create_directories(root / "etc/xdg/niveau");
     }
 };
 
@@ -138,25 +144,66 @@ TEST(SettingsFolders, UserFolderFollowsXdgConfigHomeElseTheHomeFolder) {
     EXPECT_EQ(userSettingsFolder(), root / "config/niveau/");
 }
 
-TEST(SettingsPlace, InstalledProgramWithoutAFileUsesTheUsersFolderNotTheRoot) {
+TEST(SettingsFolders, SystemFoldersFollowXdgConfigDirsElseEtcXdg) {
+    using Folders = std::vector<std::string>;
+    EXPECT_EQ(systemSettingsFolders("/a:/b/"), (Folders{"/a/niveau/", "/b/niveau/"}));
+    EXPECT_EQ(systemSettingsFolders("relative:/c::"), Folders{"/c/niveau/"})
+        << "relative and empty entries are ignored";
+    EXPECT_EQ(systemSettingsFolders(nullptr), Folders{"/etc/xdg/niveau/"});
+    EXPECT_EQ(systemSettingsFolders(""), Folders{"/etc/xdg/niveau/"});
+    EXPECT_EQ(systemSettingsFolders("relative"), Folders{"/etc/xdg/niveau/"});
+
+    const ScopedVariable dirs("XDG_CONFIG_DIRS", "/site/xdg");
+    EXPECT_EQ(systemSettingsFolders(), Folders{"/site/xdg/niveau/"});
+}
+
+TEST(SettingsPlace, InstalledProgramUsesTheUsersFolderNeverTheRoot) {
     const std::string user = "/home/u/.config/niveau/";
     SettingsChecks checks;
     checks.fileExists = existingPaths({});
     checks.folderExists = existingPaths({"/", "/usr/bin/", "/usr/share/niveau/"});
     checks.folderWritable = existingPaths({}); // a normal user
-    SettingsPlace place = mainWindowSettingsPlace("/usr/bin/", user, checks);
+    const std::vector<std::string> system = {"/etc/xdg/niveau/"};
+    SettingsPlace place = mainWindowSettingsPlace("/usr/bin/", user, checks, system);
     EXPECT_EQ(place.folder, user);
     EXPECT_TRUE(place.personal);
+    EXPECT_EQ(place.defaults, "") << "no system-wide file";
     checks.folderWritable = existingPaths({"/", "/usr/bin/"}); // root
-    place = mainWindowSettingsPlace("/usr/bin/", user, checks);
+    place = mainWindowSettingsPlace("/usr/bin/", user, checks, system);
     EXPECT_EQ(place.folder, user);
     EXPECT_TRUE(place.personal);
 
-    // A file where the rules look stays in use, installed or not, writable or not.
-    checks.fileExists = existingPaths({"/kelo.ini"});
-    place = mainWindowSettingsPlace("/usr/bin/", user, checks);
-    EXPECT_EQ(place.folder, "/");
-    EXPECT_FALSE(place.personal);
+    // Files beside or above the program folder do not count, writable or not.
+    checks.fileExists = existingPaths({"/kelo.ini", "/usr/kelo.ini", "/usr/bin/kelo.ini"});
+    place = mainWindowSettingsPlace("/usr/bin/", user, checks, system);
+    EXPECT_EQ(place.folder, user);
+    EXPECT_TRUE(place.personal);
+    EXPECT_EQ(place.defaults, "");
+}
+
+TEST(SettingsPlace, InstalledProgramTakesTheFirstSystemFileAsDefaults) {
+    const std::string user = "/home/u/.config/niveau/";
+    SettingsChecks checks;
+    checks.folderExists = existingPaths({"/usr/bin/", "/usr/share/niveau/"});
+    const std::vector<std::string> system = {"/site/niveau/", "/etc/xdg/niveau/"};
+    checks.fileExists = existingPaths({"/etc/xdg/niveau/kelo.ini"});
+    EXPECT_EQ(mainWindowSettingsPlace("/usr/bin/", user, checks, system).defaults,
+              "/etc/xdg/niveau/kelo.ini");
+    checks.fileExists = existingPaths({"/site/niveau/kelo.ini", "/etc/xdg/niveau/kelo.ini"});
+    EXPECT_EQ(mainWindowSettingsPlace("/usr/bin/", user, checks, system).defaults,
+              "/site/niveau/kelo.ini");
+    // Also without a user folder (no home folder known) the defaults are read.
+    const SettingsPlace homeless = mainWindowSettingsPlace("/usr/bin/", "", checks, system);
+    EXPECT_EQ(homeless.folder, "");
+    EXPECT_EQ(homeless.defaults, "/site/niveau/kelo.ini");
+
+    // A copied program has no system-wide defaults.
+    checks.folderExists = existingPaths({"/demo/", "/demo/Program/"});
+    checks.folderWritable = existingPaths({"/demo/"});
+    checks.fileExists = existingPaths({"/site/niveau/kelo.ini"});
+    EXPECT_EQ(mainWindowSettingsPlace("/demo/Program/", user, checks, system).defaults, "");
+    checks.folderWritable = existingPaths({});
+    EXPECT_EQ(mainWindowSettingsPlace("/demo/Program/", user, checks, system).defaults, "");
 }
 
 TEST(SettingsPlace, CopiedProgramKeepsTheRuleFolderWhileItIsWritable) {
@@ -349,19 +396,86 @@ TEST(Settings, InstalledProgramKeepsItsSettingsInTheUsersOwnFile) {
     EXPECT_FLOAT_EQ(next.backgroundRed, 0.25f);
 }
 
-TEST(Settings, FileWhereTheRulesLookStaysInUseWhenInstalled) {
+TEST(Settings, FilesBesideOrAboveAnInstalledProgramAreNeitherReadNorWritten) {
     InstalledTree tree;
-    writeFile(tree.root / "kelo.ini", "[optionen]\nlanguage=deutsch\n");
+    const std::string foreign = "[optionen]\nlanguage=deutsch\n[backgroundcolor]\nred=0.1\n";
+    for (const std::string& path :
+         {tree.root / "kelo.ini", tree.root / "usr/kelo.ini", tree.program + "kelo.ini"}) {
+        writeFile(path, foreign);
+    }
     SceneState state;
     ReadSettings(state, tree.program);
-    EXPECT_EQ(state.settingsDir, tree.root.path());
-    EXPECT_FALSE(state.settingsDirPersonal);
-    EXPECT_EQ(state.languageCode, "d");
+    EXPECT_EQ(state.settingsDir, tree.config + "niveau/");
+    EXPECT_EQ(state.languageCode, "gb");
+    EXPECT_FLOAT_EQ(state.backgroundRed, 0.643f);
     ASSERT_TRUE(WriteSettings(state));
-    EXPECT_EQ(readFile(tree.root / "kelo.ini"),
-              "[optionen]\nlanguage=deutsch\n\n[backgroundcolor]\nred=0.643\ngreen=0.745\n"
-              "blue=1.000\n");
-    EXPECT_FALSE(std::filesystem::exists(tree.config));
+    EXPECT_EQ(readFile(tree.userFile), "[backgroundcolor]\nred=0.643\ngreen=0.745\nblue=1.000\n");
+    for (const std::string& path :
+         {tree.root / "kelo.ini", tree.root / "usr/kelo.ini", tree.program + "kelo.ini"}) {
+        EXPECT_EQ(readFile(path), foreign) << path;
+    }
+}
+
+TEST(Settings, InstalledProgramTakesWhatTheUsersFileLacksFromTheSystemDefaults) {
+    InstalledTree tree;
+    const std::string defaults = "; site defaults\n[optionen]\nlanguage=deutsch\n"
+                                 "smoothedges=aus\nversion=7\n[backgroundcolor]\nred=0.25\n"
+                                 "green=0.5\n";
+    writeFile(tree.secondDefaults, defaults);
+    SceneState state;
+    ReadSettings(state, tree.program);
+    EXPECT_EQ(state.languageCode, "d");
+    EXPECT_FLOAT_EQ(state.backgroundRed, 0.25f);
+    EXPECT_FLOAT_EQ(state.backgroundGreen, 0.5f);
+    EXPECT_FLOAT_EQ(state.backgroundBlue, 1.0f) << "missing there too: the built-in default";
+    EXPECT_TRUE(state.smoothEdgesChosen);
+    EXPECT_FALSE(state.smoothEdges);
+    ReadVersion(state, tree.program);
+    EXPECT_EQ(state.versionText, "3.0.0") << "the version comes from the data folder only";
+
+    // The first close writes the program's own keys into a new user file, nothing more, and
+    // leaves the defaults as they were.
+    state.backgroundBlue = 0.75f;
+    ASSERT_TRUE(WriteSettings(state));
+    EXPECT_EQ(readFile(tree.userFile), "[optionen]\nsmoothedges=aus\n\n[backgroundcolor]\n"
+                                       "red=0.250\ngreen=0.500\nblue=0.750\n");
+    EXPECT_EQ(readFile(tree.secondDefaults), defaults);
+
+    // Keys the user's file lacks keep following the defaults; those it has win.
+    writeFile(tree.userFile, "[backgroundcolor]\nred=0.125\n");
+    SceneState next;
+    ReadSettings(next, tree.program);
+    EXPECT_EQ(next.languageCode, "d");
+    EXPECT_FLOAT_EQ(next.backgroundRed, 0.125f);
+    EXPECT_FLOAT_EQ(next.backgroundGreen, 0.5f);
+    writeFile(tree.userFile, "[optionen]\nlanguage=englisch\n");
+    SceneState english;
+    english.languageCode = "d";
+    ReadSettings(english, tree.program);
+    EXPECT_EQ(english.languageCode, "gb");
+
+    // The first folder of XDG_CONFIG_DIRS with a file wins.
+    writeFile(tree.firstDefaults, "[backgroundcolor]\nred=0.875\n");
+    std::filesystem::remove(tree.userFile);
+    SceneState first;
+    ReadSettings(first, tree.program);
+    EXPECT_FLOAT_EQ(first.backgroundRed, 0.875f);
+    EXPECT_FLOAT_EQ(first.backgroundGreen, 0.745f) << "files further on are not read";
+    EXPECT_EQ(first.languageCode, "gb");
+}
+
+TEST(Settings, CopiedProgramIgnoresTheSystemDefaults) {
+    TempFolder root;
+    const ScopedVariable xdg("XDG_CONFIG_HOME", root / "config");
+    const ScopedVariable dirs("XDG_CONFIG_DIRS", root / "xdg");
+    std::filesystem::create_directories(root / "xdg/niveau");
+    writeFile(root / "xdg/niveau/kelo.ini", "[optionen]\nlanguage=deutsch\n");
+    const std::string program = root / "Program/";
+    std::filesystem::create_directories(program);
+    SceneState state;
+    ReadSettings(state, program);
+    EXPECT_EQ(state.languageCode, "gb");
+    EXPECT_EQ(state.settingsDir, root.path());
 }
 
 TEST(Settings, CopiedProgramWritesBesideItselfAndLeavesTheUsersFolderAlone) {
@@ -411,27 +525,27 @@ TEST(Settings, WithoutAUsableUserFolderNothingIsWritten) {
     EXPECT_FALSE(WriteSettings(state));
 }
 
-TEST(Settings, VersionComesFromTheRulePlacesThenFromTheInstalledDataFolder) {
+TEST(Settings, InstalledVersionComesFromTheDataFolderOnly) {
     InstalledTree tree;
+    for (const std::string& path : {tree.program + "kelo.ini", tree.root / "usr/kelo.ini",
+                                    tree.program + "Install/kelo.ini", tree.root / "kelo.ini"}) {
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        writeFile(path, "[optionen]\nversion=9\n");
+    }
+    std::filesystem::create_directories(tree.config + "niveau");
+    writeFile(tree.userFile, "[optionen]\nversion=9\n");
     SceneState state;
     ReadVersion(state, tree.program);
-    EXPECT_EQ(state.versionText, "3.0.0");
+    EXPECT_EQ(state.versionText, "3.0.0") << "the built-in version";
     writeFile(tree.data + "kelo.ini", "[optionen]\nversion=3.1\n");
     ReadVersion(state, tree.program);
     EXPECT_EQ(state.versionText, "3.1");
-    writeFile(tree.root / "usr/kelo.ini", "[optionen]\nversion=4.2\n"); // beside bin/
-    ReadVersion(state, tree.program);
-    EXPECT_EQ(state.versionText, "4.2");
-    writeFile(tree.root / "usr/kelo.ini", "[backgroundcolor]\nred=0.5\n");
-    SceneState fresh;
-    ReadVersion(fresh, tree.program);
-    EXPECT_EQ(fresh.versionText, "3.1")
-        << "a rule file without the key leaves it to the data folder";
-    writeFile(tree.root / "kelo.ini", "[optionen]\nversion=9\n");
-    std::filesystem::create_directories(tree.config + "niveau");
-    writeFile(tree.userFile, "[optionen]\nversion=9\n");
-    ReadVersion(fresh, tree.program);
-    EXPECT_EQ(fresh.versionText, "3.1") << "neither the main window's nor the user's file counts";
+
+    // The same layout without share/niveau/ is a copied program and follows the version rule.
+    std::filesystem::remove_all(tree.root / "usr/share");
+    SceneState copied;
+    ReadVersion(copied, tree.program);
+    EXPECT_EQ(copied.versionText, "9");
 }
 
 TEST(SettingsColour, MalformedComponentsFallBackEachOnItsOwn) {
