@@ -194,7 +194,9 @@ void drawBoltedEnds(SceneState& state, const std::array<PlacedPart, chamberEleme
 
 // One half of a wall section as a quad strip; side +1 draws the kept half x >= 0, -1 its mirror.
 void drawWallSectionHalf(float side, float dim, const WallSection& section) {
-    const auto [slotHalfWidth, holeRadius, radius, yHole, yFar] = section;
+    // Plain copies rather than a structured binding, which a lambda may not capture in C++20.
+    const float slotHalfWidth = section.slotHalfWidth, holeRadius = section.holeRadius;
+    const float radius = section.radius, yHole = section.yHole, yFar = section.yFar;
     float shade = 0.2f;
     const auto shadeNextColumn = [&](float growth) {
         grey(shade / dim);

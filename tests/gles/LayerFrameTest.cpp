@@ -1,7 +1,6 @@
 // The unchanged frame drawn through the layer onto the recording of ES calls: how the start frame
 // is batched and in which order the state reaches ES.
 #include "LayerFixture.h"
-#include "PlainFontImages.h"
 
 #include "app/frame/FrameRender.h"
 #include "app/frame/StartScene.h"
@@ -27,7 +26,7 @@ class LayerFrameTest : public LayerTest {
     void SetUp() override {
         LayerTest::SetUp();
         glEnable(GL_DEPTH_TEST);
-        BuildFontLists(*plainFontImages());
+        BuildFontLists(DrawFontPictures());
         InitialiseSceneState(*state);
         BuildStartScene(*state);
         ApplyProjection(640, 480);

@@ -2,8 +2,8 @@
 // the draw calls counted on their way to ES.
 #include "OffscreenPath.h"
 
-#include "PlainFontImages.h"
 #include "gles/Layer.h"
+#include "overlay/gl/FontLists.h"
 
 #include <GL/gl.h>
 
@@ -36,7 +36,7 @@ OffscreenPath::OffscreenPath(int width, int height) : offscreen(OffscreenApi::Es
         throw std::runtime_error("the layer did not start: " +
                                  (reported.empty() ? std::string() : reported.front()));
     glEnable(GL_DEPTH_TEST);
-    BuildFontLists(*plainFontImages());
+    BuildFontLists(DrawFontPictures());
 }
 
 OffscreenPath::~OffscreenPath() {

@@ -2,7 +2,7 @@
 // primitives the frame sends are counted on their way to libGL.
 #include "OffscreenPath.h"
 
-#include "PlainFontImages.h"
+#include "overlay/gl/FontLists.h"
 
 #include <GL/gl.h>
 
@@ -26,7 +26,7 @@ void __wrap_glCallList(GLuint list) {
 OffscreenPath::OffscreenPath(int width, int height)
     : offscreen(OffscreenApi::DesktopCompatibility, width, height) {
     glEnable(GL_DEPTH_TEST);
-    BuildFontLists(*plainFontImages());
+    BuildFontLists(DrawFontPictures());
 }
 
 OffscreenPath::~OffscreenPath() = default;
