@@ -21,6 +21,8 @@ Tfps_Form1::Tfps_Form1(SceneState& state, QWidget* parent)
 }
 
 void Tfps_Form1::Timer1Timer() {
+    Label1->setText(QString::fromStdString(frameRateText(state.frameCount)));
+    state.frameCount = 0;
     const auto texts = viewReadoutLines(state);
     for (size_t i = 0; i < texts.size(); ++i) lines[i] = QString::fromStdString(texts[i]);
     clientArea()->update();

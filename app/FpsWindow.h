@@ -1,5 +1,6 @@
 // The frame-rate window "Frame": the frames of the last second in its label, and the six view
-// values written on its canvas every second, also while it is hidden.
+// values written on its canvas. One timer writes both every second, also while the window is
+// hidden, and starts the next second's frame count.
 #pragma once
 
 #include "dialogs/KeLoGradForm.h"
@@ -24,6 +25,6 @@ class Tfps_Form1 : public TGradientForm {
   private:
     void Timer1Timer();
     void paintCanvas();
-    const SceneState& state;
+    SceneState& state;
     std::array<QString, 6> lines;
 };

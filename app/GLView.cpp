@@ -14,6 +14,7 @@
 #include <GL/gl.h>
 
 #include <chrono>
+#include <cstdio>
 
 namespace {
 constexpr int smoothSamples = 4;
@@ -41,19 +42,35 @@ GLView::GLView(SceneState& state, QWindow* parent) : QWindow(parent), state(stat
 
 GLView::~GLView() {
     if (context) {
-        context->makeCurrent(this);
-        multisampled.reset();
-        context->doneCurrent();
+        if (context->isValid() && context->makeCurrent(this)) {
+            multisampled.reset();
+            context->doneCurrent();
+        }
         delete context;
     }
 }
 
+// The context is made on the first need; the GL set-up runs the first time it is current,
+// wherever that happens. A context that cannot be made or made current is said once on stderr and
+// leaves the view undrawn.
 bool GLView::makeCurrent() {
-    if (context) return context->makeCurrent(this);
-    create();
-    context = new QOpenGLContext;
-    context->setFormat(requestedFormat());
-    if (!context->create() || !context->makeCurrent(this)) return false;
+    if (!context) {
+        create();
+        context = new QOpenGLContext;
+        context->setFormat(requestedFormat());
+        if (!context->create()) reportContextFailure("no OpenGL context could be created");
+    }
+    if (!context->isValid()) return false;
+    if (!context->makeCurrent(this)) {
+        reportContextFailure("the OpenGL context cannot be made current");
+        return false;
+    }
+    if (!glSetUp) setUpGL();
+    return true;
+}
+
+void GLView::setUpGL() {
+    glSetUp = true;
     glEnable(GL_DEPTH_TEST);
     // The font holder comes last and builds its display lists in this context.
     CreateFontForm();
@@ -61,7 +78,12 @@ bool GLView::makeCurrent() {
                     QOpenGLFramebufferObject::hasOpenGLFramebufferBlit();
     const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     if (onRendererKnown) onRendererKnown(renderer ? renderer : "");
-    return true;
+}
+
+void GLView::reportContextFailure(const char* what) {
+    if (contextFailureReported) return;
+    contextFailureReported = true;
+    std::fprintf(stderr, "niveau: %s; the 3D view stays empty.\n", what);
 }
 
 QSize GLView::devicePixels() const {

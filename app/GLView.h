@@ -61,6 +61,8 @@ class GLView : public QWindow {
 
   private:
     bool makeCurrent();
+    void setUpGL();
+    void reportContextFailure(const char* what);
     void runPass();
     void schedulePass();
     void renderFrame();
@@ -73,6 +75,8 @@ class GLView : public QWindow {
     QOpenGLContext* context = nullptr;
     std::unique_ptr<QOpenGLFramebufferObject> multisampled; // the smoothed frame before the blit
     bool multisampling = true;
+    bool glSetUp = false;
+    bool contextFailureReported = false;
     QTimer passTimer;
     FramePacer pacer;
     bool passPending = false; // the loop runs and its next pass has not rendered yet

@@ -6,7 +6,6 @@
 #include "app/frame/Demo.h"
 #include "app/frame/FrameRender.h"
 #include "app/frame/StartScene.h"
-#include "app/frame/ViewReadout.h"
 #include "config/Language.h"
 #include "config/ini/Settings.h"
 #include "dialogs/Color.h"
@@ -18,6 +17,7 @@
 #include <QNativeGestureEvent>
 #include <QToolBar>
 #include <QTouchEvent>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -61,19 +61,13 @@ TfrmCube::TfrmCube(SceneState& state, const std::string& programFolder, QWidget*
     keepDesktopLook(dock);
     createView();
     setClientWidget(dock);
-    fps = new Tfps_Form1(state);
+    fps = new Tfps_Form1(state, this); // stays above the main window and goes with it
 
     createCallouts();
     createButtonRow();
     createMenus();
     createStepToolbar();
 
-    Timer1.setInterval(1000);
-    connect(&Timer1, &QTimer::timeout, this, [this] {
-        fps->Label1->setText(QString::fromStdString(frameRateText(this->state.frameCount)));
-        this->state.frameCount = 0;
-    });
-    Timer1.start();
     ZoomInTimer.setInterval(40);
     ZoomOutTimer.setInterval(40);
     connect(&ZoomInTimer, &QTimer::timeout, this, [this] {
@@ -104,6 +98,13 @@ void TfrmCube::applyBackgroundColour() {
                         QColor(colourByte(state.backgroundRed), colourByte(state.backgroundGreen),
                                colourByte(state.backgroundBlue)));
     setPalette(background);
+}
+
+void TfrmCube::bringToFront() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
 }
 
 void TfrmCube::FormPaint() {
@@ -192,6 +193,20 @@ void TfrmCube::FormMouseWheel(int delta) {
     FormPaint();
 }
 
+void TfrmCube::wheelEvent(QWheelEvent* event) {
+    FormMouseWheel(event->angleDelta().y());
+}
+
+// The controls over the view are windows of their own, from which nothing reaches this window,
+// and the bars take the wheel for themselves.
+bool TfrmCube::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    return TGradientForm::eventFilter(watched, event);
+}
+
 void TfrmCube::FormTouch(QTouchEvent* event) {
     const QList<QEventPoint>& points = event->points();
     const qsizetype fingers = event->type() == QEvent::TouchEnd ? 0 : points.size();
@@ -250,7 +265,15 @@ void TfrmCube::stopZooming() {
     ZoomOutTimer.stop();
 }
 
+// In full screen the bars appear when it is left.
 void TfrmCube::Image1DblClick() {
-    TBToolbar1->setVisible(true);
-    TBToolbar2->setVisible(true);
+    if (isFullScreen())
+        barsShownBeforeFullScreen = true;
+    else
+        showBars(true);
+}
+
+void TfrmCube::showBars(bool shown) {
+    TBToolbar1->setVisible(shown);
+    TBToolbar2->setVisible(shown);
 }

@@ -22,6 +22,7 @@ class QAction;
 class QMenu;
 class QNativeGestureEvent;
 class QTouchEvent;
+class QWheelEvent;
 class QMenuBar;
 class QToolBar;
 class Tfps_Form1;
@@ -44,6 +45,8 @@ class TfrmCube : public TGradientForm {
     TfrmCube(SceneState& state, const std::string& programFolder, QWidget* parent = nullptr);
 
     void FormPaint();
+    // Shown, no longer minimised, raised and active: a second launch asks for it.
+    void bringToFront();
     // The window's own colour := the background colour, each component rounded to a byte.
     void applyBackgroundColour();
     // Menu entries and submenus by their item names ("Rohr1", "Schnitt1", "GLLINE1", ...).
@@ -101,11 +104,15 @@ class TfrmCube : public TGradientForm {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // The wheel zooms wherever the pointer is over the window: view, controls, bars and strip.
+    void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void FormCreate();
     void FormResize(int clientWidth, int clientHeight);
     void applyCaptions(const CaptionSet& captions);
+    void addControl(QWidget* control);
     void createCallouts();
     void createButtonRow();
     void createMenus();
@@ -126,6 +133,7 @@ class TfrmCube : public TGradientForm {
     bool viewInput(QEvent* event);
     void hoverLeftStrip(int x, int y);
     void stopZooming();
+    void showBars(bool shown); // the menu bar and the step toolbar
     QMenu* addModeMenu(QMenu* parent, const char* name, const char* caption,
                        const std::array<const char*, 3>& itemNames,
                        const std::array<const char*, 3>& captions, DisplayMode DisplayModes::*mode,
@@ -144,7 +152,6 @@ class TfrmCube : public TGradientForm {
     Tfps_Form1* fps;
     QToolBar* TBToolbar1;
     QToolBar* TBToolbar2;
-    QTimer Timer1;
     QTimer ZoomInTimer;
     QTimer ZoomOutTimer;
     std::map<QString, QAction*> items;
@@ -161,5 +168,6 @@ class TfrmCube : public TGradientForm {
     QPoint leftStripHintAt;     // where, in global coordinates
     bool leftStripTipShown = false;
     bool maximizedBeforeFullScreen = true;
+    bool barsShownBeforeFullScreen = false;
     QString pictureFolder; // where the last picture went
 };

@@ -36,6 +36,7 @@ ButtonPicture levelPicture(const SceneState& state) {
 void TfrmCube::createView() {
     glView = new GLView(state);
     viewHost = new ViewArea(glView);
+    connect(glView, &GLView::frameSwapped, viewHost, &ViewArea::viewPresented);
     limitViewToScreens();
     connect(qApp, &QGuiApplication::screenAdded, this, &TfrmCube::limitViewToScreens);
     connect(qApp, &QGuiApplication::screenRemoved, this, &TfrmCube::limitViewToScreens);
@@ -105,6 +106,11 @@ void TfrmCube::hoverLeftStrip(int x, int y) {
     leftStripTipShown = false;
 }
 
+void TfrmCube::addControl(QWidget* control) {
+    viewHost->addControl(control);
+    control->installEventFilter(this); // the wheel
+}
+
 void TfrmCube::createCallouts() {
     struct Callout {
         const char* name;
@@ -118,14 +124,14 @@ void TfrmCube::createCallouts() {
                                    {"Label3", "D\u00E4mpfungsfeder", 180}};
     for (const auto& c : accessories) {
         auto* label = new CalloutLabel(QString::fromUtf8(c.caption));
-        viewHost->addControl(label);
+        addControl(label);
         label->setGeometry(8, c.top, 185, 23);
         callouts[c.name] = label;
     }
     for (const auto& [name, caption, left, pixels] :
          {std::tuple{"Label6", "+", 8, 21}, std::tuple{"Label7", "-", 48, 19}}) {
         auto* label = new CalloutLabel(caption);
-        viewHost->addControl(label);
+        addControl(label);
         QFont bold = label->font();
         bold.setBold(true);
         bold.setPixelSize(pixels);
@@ -148,7 +154,7 @@ void TfrmCube::createButtonRow() {
                                                {"ZoomOut_Image", 208}};
     for (const auto& [name, left] : row) {
         auto* button = new ImageButton;
-        viewHost->addControl(button);
+        addControl(button);
         button->move(left, 0);
         buttons[name] = button;
         buttonPanels[name] = button;

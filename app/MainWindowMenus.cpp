@@ -114,6 +114,7 @@ void TfrmCube::createMenus() {
     TBToolbar1->addWidget(bar);
     dock->addToolBar(Qt::TopToolBarArea, TBToolbar1);
     TBToolbar1->setVisible(false);
+    TBToolbar1->installEventFilter(this); // the wheel
 }
 
 void TfrmCube::createFileMenu(QMenuBar* bar) {
@@ -278,6 +279,7 @@ void TfrmCube::createStepToolbar() {
     dock->addToolBarBreak(Qt::TopToolBarArea);
     dock->addToolBar(Qt::TopToolBarArea, TBToolbar2);
     TBToolbar2->setVisible(false);
+    TBToolbar2->installEventFilter(this); // the wheel
 }
 
 void TfrmCube::N5Click() {

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QToolBar>
 
 namespace {
 QString text(const std::string& languageCode, const char* key) {
@@ -22,14 +23,18 @@ QString text(const std::string& languageCode, const char* key) {
 
 void TfrmCube::setFullScreen(bool on) {
     if (on == isFullScreen()) return;
+    // The view alone: the bars shown before come back on leaving.
     if (on) {
         maximizedBeforeFullScreen = isMaximized();
+        barsShownBeforeFullScreen = TBToolbar1->isVisible();
+        showBars(false);
         showFullScreen(); // without the caption bar
     } else {
         if (maximizedBeforeFullScreen)
             showMaximized();
         else
             showNormal();
+        showBars(barsShownBeforeFullScreen);
     }
     if (QAction* item = menuItem("FullScreen1")) item->setChecked(on);
     FormPaint();

@@ -59,15 +59,22 @@ void ViewArea::embed() {
     view->setParent(window()->windowHandle());
     place();
     view->show();
-    if (QGuiApplication::platformName() == "wayland")
-        moveControlsIntoView();
-    else
-        raiseControls();
+    if (!onWayland()) raiseControls();
+}
+
+// On Wayland a window inside the view's window is only mapped once the view has a frame.
+void ViewArea::viewPresented() {
+    if (onWayland() && !controlsInView) moveControlsIntoView();
+}
+
+bool ViewArea::onWayland() {
+    return QGuiApplication::platformName() == "wayland";
 }
 
 // Wayland stacks child windows in the order they are first shown and cannot raise them; a window
 // inside the view's window always stands above the view.
 void ViewArea::moveControlsIntoView() {
+    controlsInView = true;
     for (const QPointer<QWidget>& control : controls) {
         if (!control) continue;
         const QRect placed = control->geometry();

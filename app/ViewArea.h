@@ -26,6 +26,8 @@ class ViewArea : public QWidget {
     void addControl(QWidget* control);
     // The view fills the area from its top-left corner up to this size.
     void setLimit(QSize size);
+    // The view has presented a frame.
+    void viewPresented();
 
   protected:
     bool event(QEvent* event) override;
@@ -36,9 +38,11 @@ class ViewArea : public QWidget {
     void place();
     void moveControlsIntoView();
     void raiseControls();
+    static bool onWayland();
 
     QPointer<QWindow> view;
     std::vector<QPointer<QWidget>> controls;
     QSize limit{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
     bool embedded = false;
+    bool controlsInView = false;
 };

@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/ProgramWindows.h"
+#include "app/QtTranslations.h"
 #include "app/SingleInstance.h"
 #include "config/ini/Settings.h"
 #include "scene/SceneState.h"
@@ -42,7 +43,12 @@ int main(int argc, char** argv) {
     InitialiseSceneState(*state);
     ReadVersion(*state);
 
-    if (!AcquireSingleInstance("niveau")) return 1;
+    // A second copy brings the running one to the front and ends without a word.
+    if (!AcquireSingleInstance("niveau")) {
+        QCoreApplication ask(argc, argv);
+        AskRunningCopyToShow("niveau");
+        return 1;
+    }
 
     if (!displayAvailable()) {
         std::fprintf(stderr, "niveau: no display found (DISPLAY is not set); start it from a "
@@ -56,6 +62,9 @@ int main(int argc, char** argv) {
 
     TfrmCube window(*state, executableFolder());
     window.onClose = [&app] { app.quit(); };
+    ApplyQtTranslations(state->languageCode);
+    ShowRequests showRequests("niveau");
+    QObject::connect(&showRequests, &ShowRequests::showRequested, &window, &TfrmCube::bringToFront);
 
     CreateSecondaryWindows(window, *state);
     window.showMaximized();

@@ -37,7 +37,12 @@ done
 desktop="$prefix/share/applications/$id.desktop"
 metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 echo "desktop-file-validate $desktop"
-desktop-file-validate "$desktop" || problem "desktop-file-validate failed"
+# Debian 12's validator (0.26) predates SingleMainWindow, which version 1.5 of the desktop entry
+# rules defines; its complaint about that one key is the only one passed over.
+complaints=$(desktop-file-validate "$desktop" 2>&1 |
+  grep -v 'file contains key "SingleMainWindow" in group "Desktop Entry"' || true)
+[ -z "$complaints" ] || problem "desktop-file-validate: $complaints"
+grep -qx "SingleMainWindow=true" "$desktop" || problem "the desktop entry does not say SingleMainWindow"
 echo "appstreamcli validate --no-net $metainfo"
 appstreamcli validate --no-net "$metainfo" || problem "appstreamcli validate failed"
 grep -qx "Icon=$id" "$desktop" || problem "the desktop entry does not name the icon $id"
