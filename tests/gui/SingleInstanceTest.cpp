@@ -1,4 +1,6 @@
 // The single-instance rule with real processes of the program.
+#include <QFileInfo>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,8 +36,13 @@ TEST(SingleInstance, SecondCopyEndsWithCodeOneAndAKilledHolderFreesTheName) {
     ::kill(pid_t(first->processId()), SIGKILL);
     ASSERT_TRUE(first->waitForFinished(5000));
 
+    ASSERT_TRUE(QFileInfo::exists(runtimeDir.filePath("niveau.socket"))) << "left by the crash";
     std::unique_ptr<QProcess> third(startProgram(runtimeDir.path()));
     EXPECT_FALSE(third->waitForFinished(2000)) << "a new copy starts after a crash of the holder";
+    // ... and listens for a later launch in place of the socket the crash left.
+    QLocalSocket later;
+    later.connectToServer(runtimeDir.filePath("niveau.socket"));
+    EXPECT_TRUE(later.waitForConnected(5000));
     third->kill();
     third->waitForFinished(5000);
 }
