@@ -29,11 +29,16 @@ class Profile {
         drawRevolvedStrip(state, n, radiusA, radiusB, heightA, heightB);
     }
     void cutFace(const CutFace& face) const { drawCutFace(state, face); }
-    // A wall cut on both sides of the axis: the face at +z and its twin at -z.
-    void cutFaces(const CutFace& face) const {
-        cutFace(face);
-        cutFace(
-            {.yA = face.yA, .yB = face.yB, .zA = -face.zA, .zB = -face.zB, .shade = face.shade});
+    // A wall cut on both sides of the axis: the faces at +z in their order, then their twins at
+    // -z in the same order.
+    void cutFaces(std::initializer_list<CutFace> faces) const {
+        for (const CutFace& face : faces) cutFace(face);
+        for (const CutFace& face : faces)
+            cutFace({.yA = face.yA,
+                     .yB = face.yB,
+                     .zA = -face.zA,
+                     .zB = -face.zB,
+                     .shade = face.shade});
     }
 
   private:
@@ -51,8 +56,8 @@ void drawPipeFlange(const SceneState& state, bool full, float end, float inward)
     const float hole = state.boltHoleRadiusB;
     const auto y = [&](float h) { return end + inward * h; };
     if (!full) {
-        p.cutFaces({.yA = y(13), .yB = y(10), .zA = f, .zB = rOut + 6, .shade = 0.5f});
-        p.cutFaces({.yA = y(18), .yB = y(13), .zA = f, .zB = rIn, .shade = 0.4f});
+        p.cutFaces({{.yA = y(13), .yB = y(10), .zA = f, .zB = rOut + 6, .shade = 0.5f},
+                    {.yA = y(18), .yB = y(13), .zA = f, .zB = rIn, .shade = 0.4f}});
     }
     p.tube(rIn, y(18), y(13));
     p.tube(f, y(18), y(10));
@@ -74,7 +79,7 @@ void drawGasket(SceneState& state, bool full, float end, float inward) {
     const auto y = [&](float h) { return end + inward * h; };
     const TintScope green(state, Tint::Green);
     const Profile p(state, full);
-    if (!full) p.cutFaces({.yA = y(13), .yB = y(11), .zA = recess, .zB = rIn, .shade = 0.5f});
+    if (!full) p.cutFaces({{.yA = y(13), .yB = y(11), .zA = recess, .zB = rIn, .shade = 0.5f}});
     p.ring(y(11), recess, rIn);
     p.ring(y(13), recess, rIn);
     p.tube(recess, y(11), y(13));
@@ -272,9 +277,9 @@ void DrawCoverBottom(const SceneState& state, const PlacedPart& placement, bool 
     const float k = state.boltCircleRadius, hole = state.boltHoleRadiusA;
     // Central hole of radius 8 for the drain plug, recess of radius 11 for its gasket.
     if (!full) {
-        p.cutFaces({.yA = b + 8, .yB = b + 11, .zA = spigot, .zB = 8, .shade = 0.4f});
-        p.cutFaces({.yA = b + 1, .yB = b + 8, .zA = f, .zB = 8, .shade = 0.3f});
-        p.cutFaces({.yA = b, .yB = b + 1, .zA = f, .zB = 11, .shade = 0.2f});
+        p.cutFaces({{.yA = b + 8, .yB = b + 11, .zA = spigot, .zB = 8, .shade = 0.4f},
+                    {.yA = b + 1, .yB = b + 8, .zA = f, .zB = 8, .shade = 0.3f},
+                    {.yA = b, .yB = b + 1, .zA = f, .zB = 11, .shade = 0.2f}});
     }
     p.ring(b + 11, spigot, 8);
     p.tube(spigot, b + 8, b + 11);
@@ -339,7 +344,7 @@ void DrawPlugGasket(SceneState& state, const PlacedPart& placement, bool full) {
     const float b = chamberHeights(state).bottom;
     const TintScope green(state, Tint::Green);
     const Profile p(state, full);
-    if (!full) p.cutFaces({.yA = b, .yB = b + 1, .zA = 8, .zB = 11, .shade = 0.5f});
+    if (!full) p.cutFaces({{.yA = b, .yB = b + 1, .zA = 8, .zB = 11, .shade = 0.5f}});
     p.ring(b, 8, 11);
     p.ring(b + 1, 8, 11);
     p.tube(8, b, b + 1);
@@ -395,7 +400,7 @@ void DrawBottomEndRing(SceneState& state, bool full) {
     p.strip(20.4f, 20.4f, -1.5f, 0);
     p.strip(20.4f, 16.6f, 0, 0);
     p.strip(16.6f, 16.6f, 0, -1.5f);
-    if (!full) p.cutFaces({.yA = -1.5f, .yB = 0, .zA = 16.6f, .zB = 20.4f, .shade = 0.5f});
+    if (!full) p.cutFaces({{.yA = -1.5f, .yB = 0, .zA = 16.6f, .zB = 20.4f, .shade = 0.5f}});
 }
 
 void DrawBottomEndCap(const SceneState& state, bool full) {

@@ -264,3 +264,39 @@ TEST(EndClosures, GasketsAndTheEndRingAreGreenAndLeaveTheTintCleared) {
         EXPECT_FALSE(s.greenTint);
     }
 }
+
+// The cut faces of a flange set come in their listed order, then all of them again on the far
+// side of the axis in the same order: A, B, A', B' (the bottom cover A, B, C, A', B', C').
+TEST(EndClosures, SectionFacesComeInTheirListedOrderAndThenMirrored) {
+    SceneState s = largePipeState();
+    struct Expected {
+        std::string element;
+        std::vector<float> nearZ; // the first vertex's z of each section face, in drawing order
+    };
+    const float f = s.flangeOuterRadius, spigot = s.pipeOuterRadius + 6;
+    const std::vector<Expected> cases = {{"PipeFlangeTop", {f, f, -f, -f}},
+                                         {"PipeFlangeBottom", {f, f, -f, -f}},
+                                         {"CoverBottom", {spigot, f, f, -spigot, -f, -f}}};
+    for (const auto& expected : cases) {
+        SCOPED_TRACE(expected.element);
+        for (const auto& e : closureElements()) {
+            if (e.name != expected.element) continue;
+            gldouble::reset();
+            e.draw(s, false);
+            std::vector<float> nearZ;
+            std::vector<float> heights;
+            for (const auto& p : gl().primitives) {
+                if (!isSection(p)) continue;
+                nearZ.push_back(p.vertices.front().position.z);
+                heights.push_back(p.vertices.front().position.y);
+            }
+            ASSERT_EQ(nearZ.size(), expected.nearZ.size());
+            for (std::size_t i = 0; i < nearZ.size(); ++i)
+                EXPECT_NEAR(nearZ[i], expected.nearZ[i], eps) << "face " << i;
+            // The mirrored half repeats the heights of the first half in the same order.
+            const std::size_t half = heights.size() / 2;
+            for (std::size_t i = 0; i < half; ++i) EXPECT_FLOAT_EQ(heights[i], heights[half + i]);
+            EXPECT_NE(heights[0], heights[1]);
+        }
+    }
+}
