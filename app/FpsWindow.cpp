@@ -5,9 +5,9 @@
 #include <QEvent>
 #include <QPainter>
 
-Tfps_Form1::Tfps_Form1(SceneState& state, QWidget* parent)
-    : TGradientForm(state.languageCode, FormBorder::Dialog, parent), state(state) {
-    setWindowTitle("Frame");
+Tfps_Form1::Tfps_Form1(Viewer& viewer, QWidget* parent)
+    : TGradientForm(viewer.state().languageCode, FormBorder::Dialog, parent), viewer(viewer) {
+    setWindowTitle(QString::fromStdString(viewer.text("fpsCaption")));
     setAttribute(Qt::WA_QuitOnClose, false);
     QWidget* canvas = clientArea();
     canvas->setFixedSize(343, 138);
@@ -21,9 +21,8 @@ Tfps_Form1::Tfps_Form1(SceneState& state, QWidget* parent)
 }
 
 void Tfps_Form1::Timer1Timer() {
-    Label1->setText(QString::fromStdString(frameRateText(state.frameCount)));
-    state.frameCount = 0;
-    const auto texts = viewReadoutLines(state);
+    Label1->setText(QString::fromStdString(frameRateText(viewer.takeFrameCount())));
+    const auto texts = viewReadoutLines(viewer.state());
     for (size_t i = 0; i < texts.size(); ++i) lines[i] = QString::fromStdString(texts[i]);
     clientArea()->update();
 }

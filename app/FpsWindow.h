@@ -3,8 +3,8 @@
 // hidden, and starts the next second's frame count.
 #pragma once
 
+#include "core/Viewer.h"
 #include "dialogs/KeLoGradForm.h"
-#include "scene/SceneState.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -14,7 +14,7 @@
 class Tfps_Form1 : public TGradientForm {
     Q_OBJECT
   public:
-    Tfps_Form1(SceneState& state, QWidget* parent = nullptr);
+    Tfps_Form1(Viewer& viewer, QWidget* parent = nullptr);
     QLabel* Label1;
     QTimer Timer1;
     const std::array<QString, 6>& viewLines() const { return lines; }
@@ -25,6 +25,6 @@ class Tfps_Form1 : public TGradientForm {
   private:
     void Timer1Timer();
     void paintCanvas();
-    SceneState& state;
+    Viewer& viewer;
     std::array<QString, 6> lines;
 };

@@ -1,9 +1,7 @@
 #include "app/GLView.h"
 
 #include "app/FramebufferImage.h"
-#include "app/frame/Demo.h"
 #include "app/frame/FrameRender.h"
-#include "app/frame/PaintLoop.h"
 #include "overlay/FontForm.h"
 
 #include <QExposeEvent>
@@ -26,7 +24,8 @@ std::int64_t steadyNs() {
 }
 } // namespace
 
-GLView::GLView(SceneState& state, QWindow* parent) : QWindow(parent), state(state) {
+GLView::GLView(Viewer& viewer, QWindow* parent)
+    : QWindow(parent), viewer(viewer), state(viewer.state()) {
     setSurfaceType(QWindow::OpenGLSurface);
     QSurfaceFormat format;
     format.setDepthBufferSize(24);
@@ -77,7 +76,7 @@ void GLView::setUpGL() {
     multisampling = QOpenGLFramebufferObject::hasOpenGLFramebufferObjects() &&
                     QOpenGLFramebufferObject::hasOpenGLFramebufferBlit();
     const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-    if (onRendererKnown) onRendererKnown(renderer ? renderer : "");
+    viewer.rendererKnown(renderer ? renderer : "", multisampling);
 }
 
 void GLView::reportContextFailure(const char* what) {
@@ -90,8 +89,7 @@ QSize GLView::devicePixels() const {
     return size() * devicePixelRatio();
 }
 
-void GLView::FormPaint() {
-    if (!BeginPaintLoop(state)) return;
+void GLView::startPasses() {
     passPending = true;
     pacer.reset();
     schedulePass();
@@ -112,10 +110,10 @@ void GLView::runPass() {
     if (screen()) pacer.setRefreshRate(screen()->refreshRate());
     pacer.frameStarted(steadyNs());
     passPending = false;
-    DemoStep(state);
+    viewer.DemoStep();
     renderFrame();
     present();
-    if (ContinuePaintLoop(state)) {
+    if (viewer.PassDone()) {
         passPending = true;
         schedulePass();
     }
@@ -125,7 +123,7 @@ void GLView::runPass() {
 // that a new background colour would show one frame late; setting it first shows it at once.
 void GLView::renderScene(QSize pixels) {
     glClearColor(state.backgroundRed, state.backgroundGreen, state.backgroundBlue, 0);
-    RenderScene(state, pixels.width(), pixels.height());
+    viewer.RenderFrame(pixels.width(), pixels.height());
 }
 
 void GLView::renderFrame() {

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "app/frame/FramePacer.h"
-#include "scene/SceneState.h"
+#include "core/Viewer.h"
 
 #include <QImage>
 #include <QTimer>
@@ -21,11 +21,12 @@ class QOpenGLFramebufferObject;
 class GLView : public QWindow {
     Q_OBJECT
   public:
-    explicit GLView(SceneState& state, QWindow* parent = nullptr);
+    explicit GLView(Viewer& viewer, QWindow* parent = nullptr);
     ~GLView() override;
 
-    // The redraw request: starts the paint loop unless it already runs.
-    void FormPaint();
+    // The paint loop has started: its passes run, one per refresh of the display, until the
+    // core says that the loop has ended.
+    void startPasses();
     // The current scene rendered off-screen with the frame code into an image of `pixels`
     // (read-outs placed for that shape), smoothed as the view is; empty if the renderer cannot
     // make a picture that large.
@@ -37,7 +38,7 @@ class GLView : public QWindow {
     // The GL viewport of the view's frames, in device pixels.
     QRect viewport();
     // Whether edges can be smoothed: multisampling works on this renderer. Known once the view
-    // has its GL context; until then true.
+    // has its GL context (the core learns it then); until then true.
     bool smoothingAvailable() const { return multisampling; }
     // GL errors the frames raised so far (none is expected), and the first of them.
     int glErrors() const { return errorCount; }
@@ -47,8 +48,6 @@ class GLView : public QWindow {
     // handler took the event.
     std::function<bool(QEvent*)> onInput;
     std::function<void(int, int)> onResized; // client width and height, the GL context current
-    // The GL context exists and the renderer is known (its name as GL_RENDERER gives it).
-    std::function<void(const std::string&)> onRendererKnown;
 
   signals:
     void frameSwapped();
@@ -71,7 +70,8 @@ class GLView : public QWindow {
     void present();
     void collectErrors();
 
-    SceneState& state;
+    Viewer& viewer;
+    const SceneState& state;
     QOpenGLContext* context = nullptr;
     std::unique_ptr<QOpenGLFramebufferObject> multisampled; // the smoothed frame before the blit
     bool multisampling = true;

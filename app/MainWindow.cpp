@@ -1,25 +1,19 @@
 #include "app/MainWindow.h"
 
-#include "app/CalloutLabel.h"
 #include "app/FpsWindow.h"
 #include "app/GLView.h"
-#include "app/frame/Demo.h"
+#include "app/ShowInFront.h"
 #include "app/frame/FrameRender.h"
-#include "app/frame/StartScene.h"
-#include "config/Language.h"
-#include "config/ini/Settings.h"
-#include "dialogs/Color.h"
+#include "core/ColourChoice.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLineF>
-#include <QMouseEvent>
-#include <QNativeGestureEvent>
-#include <QToolBar>
-#include <QTouchEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
 #include <QWheelEvent>
-
-#include <cmath>
 
 namespace {
 // The form's own colour and font are not for the menu bar and the toolbars below it: they keep
@@ -45,7 +39,8 @@ void keepDesktopLook(QWidget* widget) {
 
 TfrmCube::TfrmCube(SceneState& state, const std::string& programFolder, QWidget* parent)
     : TGradientForm(state.languageCode, FormBorder::Sizeable, parent), state(state),
-      programFolder(programFolder) {
+      viewer(state, *this), settings(programFolder, userSettingsFolder()) {
+    clock.start();
     resize(581, 418);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -61,35 +56,19 @@ TfrmCube::TfrmCube(SceneState& state, const std::string& programFolder, QWidget*
     keepDesktopLook(dock);
     createView();
     setClientWidget(dock);
-    fps = new Tfps_Form1(state, this); // stays above the main window and goes with it
+    fps = new Tfps_Form1(viewer, this); // stays above the main window and goes with it
 
-    createCallouts();
-    createButtonRow();
+    createControls();
     createMenus();
     createStepToolbar();
+    createKeys();
 
-    ZoomInTimer.setInterval(40);
-    ZoomOutTimer.setInterval(40);
-    connect(&ZoomInTimer, &QTimer::timeout, this, [this] {
-        ZoomInTick(this->state);
-        FormPaint();
-    });
-    connect(&ZoomOutTimer, &QTimer::timeout, this, [this] {
-        ZoomOutTick(this->state);
-        FormPaint();
-    });
+    for (QTimer* timer : {&ZoomInTimer, &ZoomOutTimer}) {
+        timer->setInterval(40);
+        connect(timer, &QTimer::timeout, this, [this] { viewer.ZoomTick(); });
+    }
 
-    FormCreate();
-}
-
-// The steps of window creation that do not need the GL context; the view enables depth testing
-// when its context exists.
-void TfrmCube::FormCreate() {
-    BuildStartScene(state);
-    ReadSettings(state, programFolder);
-    applyBackgroundColour();
-    showAccessoryStates();
-    showRunningPictures();
+    viewer.FormCreate();
 }
 
 void TfrmCube::applyBackgroundColour() {
@@ -107,94 +86,42 @@ void TfrmCube::bringToFront() {
     activateWindow();
 }
 
-void TfrmCube::FormPaint() {
-    glView->FormPaint();
-}
-
+// A change of the outer size first renders once with the old projection.
 void TfrmCube::FormResize(int clientWidth, int clientHeight) {
     const QSize outer = frameGeometry().size();
-    if (outer.height() != state.lastHeight || outer.width() != state.lastWidth) {
+    if (outer.height() != lastHeight || outer.width() != lastWidth) {
         RenderScene(state, clientWidth, clientHeight);
-        state.lastHeight = outer.height();
-        state.lastWidth = outer.width();
+        lastHeight = outer.height();
+        lastWidth = outer.width();
     }
     const qreal ratio = glView->devicePixelRatio();
     ApplyProjection(int(clientWidth * ratio), int(clientHeight * ratio));
-    for (auto& [name, panel] : buttonPanels) panel->move(panel->x(), clientHeight - 48);
+    viewer.FormResize(clientWidth, clientHeight);
+    showCallouts();
+    showButtons();
 }
 
 void TfrmCube::showEvent(QShowEvent* event) {
     TGradientForm::showEvent(event);
-    if (isGerman(state.languageCode))
-        ApplyGermanCaptions();
-    else
-        ApplyEnglishCaptions();
+    viewer.FormShow();
     // Both demos run from the start, so the first redraw request starts the animation.
-    QTimer::singleShot(0, this, [this] { FormPaint(); });
+    QTimer::singleShot(0, this, [this] { viewer.FormPaint(); });
 }
 
 void TfrmCube::closeEvent(QCloseEvent* event) {
-    state.levelDemoRunning = false;
-    state.swingDemoRunning = false;
-    WriteSettings(state); // a failed write leaves the old file and is not reported
+    viewer.FormClose();
     if (onClose) onClose();
     event->accept();
 }
 
-QAction* TfrmCube::menuItem(const QString& name) const {
-    const auto it = items.find(name);
-    return it == items.end() ? nullptr : it->second;
-}
-
-CalloutLabel* TfrmCube::callout(const QString& name) const {
-    const auto it = callouts.find(name);
-    return it == callouts.end() ? nullptr : it->second;
-}
-
-ImageButton* TfrmCube::imageButton(const QString& name) const {
-    const auto it = buttons.find(name);
-    return it == buttons.end() ? nullptr : it->second;
-}
-
-void TfrmCube::FormMouseDown(int x, int y) {
-    lastMouseX = x;
-    lastMouseY = y;
-}
-
-void TfrmCube::FormMouseMove(int x, int y, Qt::MouseButtons mouseButtons,
-                             Qt::KeyboardModifiers modifiers) {
-    for (auto& [name, label] : callouts) label->setTextColour(Qt::white);
-    if (state.hoverImageActive) {
-        showRunningPictures();
-        state.hoverImageActive = false;
-    }
-    hoverLeftStrip(x, y);
-    if ((mouseButtons & Qt::LeftButton) && (modifiers & Qt::ShiftModifier)) {
-        Orbit(state, float(x - lastMouseX) * orbitDegreesPerPixel,
-              float(y - lastMouseY) * orbitDegreesPerPixel);
-        FormPaint();
-        lastMouseX = x;
-        lastMouseY = y;
-    } else if (mouseButtons & Qt::LeftButton) {
-        Pan(state, x - lastMouseX, y - lastMouseY);
-        if (!state.levelDemoRunning) FormPaint();
-        lastMouseX = x;
-        lastMouseY = y;
-    } else if (mouseButtons & Qt::RightButton) {
-        // The options gesture: the top-right pixel of the client area.
-        if (x == glView->width() - 1 && y == 0 && secondary.showOptions) secondary.showOptions();
-    } else if (SetLevelFromPointer(state, x, y, glView->height())) {
-        FormPaint();
-    }
-}
-
-void TfrmCube::FormMouseWheel(int delta) {
-    WheelZoom(state, wheel.take(delta));
-    FormPaint();
+// A held zoom button zooms only while it is held: losing the window's focus ends it as well.
+void TfrmCube::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) stopZooming();
+    TGradientForm::changeEvent(event);
 }
 
 void TfrmCube::wheelEvent(QWheelEvent* event) {
-    FormMouseWheel(event->angleDelta().y());
+    viewer.FormMouseWheel(event->angleDelta().y());
 }
 
 // The controls over the view are windows of their own, from which nothing reaches this window,
@@ -207,73 +134,72 @@ bool TfrmCube::eventFilter(QObject* watched, QEvent* event) {
     return TGradientForm::eventFilter(watched, event);
 }
 
-void TfrmCube::FormTouch(QTouchEvent* event) {
-    const QList<QEventPoint>& points = event->points();
-    const qsizetype fingers = event->type() == QEvent::TouchEnd ? 0 : points.size();
-    if (points.size() == 1) {
-        const QPoint at = points.front().position().toPoint();
-        // A drag starts where the finger is, also when a second finger has just been lifted.
-        if (touchFingers != 1)
-            FormMouseDown(at.x(), at.y());
-        else
-            FormMouseMove(at.x(), at.y(), Qt::LeftButton);
-    } else if (points.size() >= 2 && touchFingers >= 2) {
-        const QLineF now(points[0].position(), points[1].position());
-        const QLineF before(points[0].lastPosition(), points[1].lastPosition());
-        if (before.length() > 0 && now.length() > 0) {
-            PinchZoom(state, float(now.length() / before.length()));
-            const qreal turn = before.angleTo(now); // counter-clockwise, 0 .. 360
-            const qreal tilt = now.center().y() - before.center().y();
-            Orbit(state, float(turn > 180 ? turn - 360 : turn), float(tilt) * orbitDegreesPerPixel);
-            FormPaint();
-        }
-    }
-    touchFingers = fingers;
+SettingsTexts TfrmCube::loadSettings() {
+    return settings.load();
 }
 
-void TfrmCube::FormGesture(QNativeGestureEvent* event) {
-    switch (event->gestureType()) {
-    case Qt::ZoomNativeGesture:
-        PinchZoom(state, float(1 + event->value()));
+bool TfrmCube::saveSettings(const std::string& text) {
+    return settings.save(text);
+}
+
+double TfrmCube::seconds() const {
+    return double(clock.nsecsElapsed()) / 1e9;
+}
+
+void TfrmCube::requestPasses() {
+    glView->startPasses();
+}
+
+void TfrmCube::refresh(unsigned changes) {
+    if (changes & CaptionsChanged) showCaptions();
+    if (changes & (MenusChanged | CaptionsChanged)) showMenus();
+    if (changes & (CalloutsChanged | CaptionsChanged)) showCallouts();
+    if (changes & (ButtonsChanged | CaptionsChanged)) showButtons();
+    if (changes & FullScreenChanged) showFullScreen(viewer.fullScreen());
+    if (changes & BarsChanged) showBars();
+    if (changes & BackgroundChanged) applyBackgroundColour();
+    if ((changes & OptionsChanged) && secondary.refreshOptions) secondary.refreshOptions();
+    if ((changes & ColourChanged) && secondary.refreshColour) secondary.refreshColour();
+}
+
+void TfrmCube::showWindow(CoreWindow window) {
+    const std::function<void()>* show = nullptr;
+    switch (window) {
+    case CoreWindow::Options:
+        show = &secondary.showOptions;
         break;
-    case Qt::RotateNativeGesture:
-        Orbit(state, float(event->value()), 0);
+    case CoreWindow::BackgroundColour:
+        show = &secondary.showBackgroundColour;
         break;
-    default:
+    case CoreWindow::About:
+        show = &secondary.showAbout;
+        break;
+    case CoreWindow::Contact:
+        show = &secondary.showContact;
+        break;
+    case CoreWindow::FrameRate:
+        ShowInFront(fps, this);
         return;
     }
-    FormPaint();
+    if (*show) (*show)();
 }
 
-void TfrmCube::showAccessoryStates() {
-    const std::pair<const char*, bool> flags[] = {{"Label4", state.switch1Visible},
-                                                  {"Label5", state.transmitterVisible},
-                                                  {"Label2", state.scaleVisible},
-                                                  {"Label1", state.insulationVisible},
-                                                  {"Label3", state.springTopVisible}};
-    for (const auto& [name, shown] : flags) callouts.at(name)->setActive(shown);
+void TfrmCube::openLink(const std::string& url) {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
 }
 
-// A held zoom button zooms only while it is held: losing the window's focus ends it as well.
-void TfrmCube::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) stopZooming();
-    TGradientForm::changeEvent(event);
+bool TfrmCube::openHelp(std::string& lookedAt) {
+    const QString path = QCoreApplication::applicationDirPath() + "/MONTAGE.HLP";
+    lookedAt = path.toStdString();
+    if (!QFileInfo::exists(path)) return false;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return true;
 }
 
-void TfrmCube::stopZooming() {
-    ZoomInTimer.stop();
-    ZoomOutTimer.stop();
-}
-
-// In full screen the bars appear when it is left.
-void TfrmCube::Image1DblClick() {
-    if (isFullScreen())
-        barsShownBeforeFullScreen = true;
+void TfrmCube::showMessage(MessageKind kind, const std::string& title, const std::string& text) {
+    const QString caption = QString::fromStdString(title), message = QString::fromStdString(text);
+    if (kind == MessageKind::Warning)
+        QMessageBox::warning(this, caption, message);
     else
-        showBars(true);
-}
-
-void TfrmCube::showBars(bool shown) {
-    TBToolbar1->setVisible(shown);
-    TBToolbar2->setVisible(shown);
+        QMessageBox::information(this, caption, message);
 }

@@ -1,50 +1,54 @@
-// The main window: the 3D view, the callout labels and the button row, the menu bar and the step
-// toolbar (hidden until the strip at the left edge is double-clicked), and the handlers that
-// change the scene state and ask for a redraw.
+// The main window, the desktop's shell around the viewer's core: the 3D view with the callouts and
+// the button row over it, the menu bar and the step toolbar, all built from the core's models
+// and refreshed when the core says they changed. Every event goes to the core's handler of the
+// same name; the window implements the platform the core asks for (settings file, clock, passes
+// of the paint loop, windows, links, help and messages).
 #pragma once
 
-#include "app/frame/Camera.h"
-#include "scene/SceneState.h"
-
+#include "config/ini/Settings.h"
+#include "core/Viewer.h"
 #include "dialogs/KeLoGradForm.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTimer>
 
 #include <functional>
 #include <map>
 
-struct CaptionSet;
 class CalloutLabel;
 class GLView;
 class ImageButton;
 class QAction;
 class QMenu;
+class QMenuBar;
 class QNativeGestureEvent;
+class QToolBar;
 class QTouchEvent;
 class QWheelEvent;
-class QMenuBar;
-class QToolBar;
 class Tfps_Form1;
 class ViewArea;
+struct MenuItem;
 
-// Windows the menus open; the main window only shows them.
+// The windows besides the main window: shown when the core opens them, refreshed when their
+// models change.
 struct SecondaryWindows {
     std::function<void()> showOptions;
     std::function<void()> showBackgroundColour;
     std::function<void()> showAbout;
     std::function<void()> showContact;
-    std::function<void()> restoreDefaults; // the options dialog's default settings
-    std::function<void()> showAccessories; // the options dialog's boxes after the flags
+    std::function<void()> refreshOptions;
+    std::function<void()> refreshColour;
 };
 
-class TfrmCube : public TGradientForm {
+class TfrmCube : public TGradientForm, public Platform {
     Q_OBJECT
   public:
     // The settings file is looked for from the program's folder (tests pass a folder of their own).
     TfrmCube(SceneState& state, const std::string& programFolder, QWidget* parent = nullptr);
 
-    void FormPaint();
+    Viewer& core() { return viewer; }
+    void FormPaint() { viewer.FormPaint(); }
     // Shown, no longer minimised, raised and active: a second launch asks for it.
     void bringToFront();
     // The window's own colour := the background colour, each component rounded to a byte.
@@ -57,48 +61,43 @@ class TfrmCube : public TGradientForm {
     QToolBar* stepToolbar() const { return TBToolbar2; }
     GLView* view() const { return glView; }
     Tfps_Form1* frameRateWindow() const { return fps; }
+    // Runs every 40 ms while a zoom button is held.
     QTimer* zoomInTimer() { return &ZoomInTimer; }
     QTimer* zoomOutTimer() { return &ZoomOutTimer; }
     void setSecondaryWindows(SecondaryWindows windows) { secondary = std::move(windows); }
-
-    // Display-mode check marks, as the "Default" command resets them.
-    void CheckDisplayModeEntries();
-    // Write the captions of one language into menus, callouts and the window caption.
-    void ApplyGermanCaptions();
-    void ApplyEnglishCaptions();
     // Runs when the window closes, after the settings were saved.
     std::function<void()> onClose;
+    const SettingsFile& settingsFile() const { return settings; }
 
-    // Handlers with the names of the window's components and events.
-    void FormMouseDown(int x, int y);
-    // A left drag pans; with Shift held it turns the model.
-    void FormMouseMove(int x, int y, Qt::MouseButtons buttons,
-                       Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    void FormMouseWheel(int delta);
-    // One finger drags like the left button; two pinch to zoom and turn the model.
-    void FormTouch(QTouchEvent* event);
-    // A touchpad's pinch zooms, its rotation turns the model.
-    void FormGesture(QNativeGestureEvent* event);
+    // Handlers with the names of the window's components and events, handed to the core.
     void Label1Click(CalloutLabel* label);
-    void Label1MouseMove(CalloutLabel* label);
-    void Image1DblClick();
-    void Start_Stop_ImageClick();
-    void Start_Stop_Image_UpDownClick();
-    void N5Click();
-    void nichtsgeschnitten1Click();
-    void Defaul1Click();
-    void Hilfe2Click();
+    void Image1DblClick() { viewer.Image1DblClick(); }
+    void Start_Stop_Image_UpDownClick() { viewer.Start_Stop_Image_UpDownClick(); }
+    void Defaul1Click() { viewer.Defaul1Click(); }
+    void Hilfe2Click() { viewer.Hilfe2Click(); }
+    void ApplyGermanCaptions() { viewer.ApplyGermanCaptions(); }
+    void ApplyEnglishCaptions() { viewer.ApplyEnglishCaptions(); }
+    void setFullScreen(bool on) { viewer.setFullScreen(on); }
+    void setSmoothEdges(bool on) { viewer.setSmoothEdges(on); }
 
-    // Presenting: full screen without the caption bar, smooth edges, the picture of the view.
-    void setFullScreen(bool on);
-    void setSmoothEdges(bool on);
-    // Writes the view rendered at `pixels` (read-outs included) to `path` as PNG; a failure is
-    // said in a message box and leaves any file already there as it was.
+    // Pictures of the view for slides. Writes the view rendered at `pixels` (read-outs included)
+    // to `path` as PNG; a failure is said in a message box and leaves any file already there as
+    // it was.
     bool SavePicture(const QString& path, QSize pixels);
     void SavePictureClick();
     void CopyPictureClick();
-    // Each callout's panel after the flag it switches.
-    void showAccessoryStates();
+
+    // The platform of the core.
+    SettingsTexts loadSettings() override;
+    bool saveSettings(const std::string& text) override;
+    double seconds() const override;
+    void requestPasses() override;
+    void refresh(unsigned changes) override;
+    void showWindow(CoreWindow window) override;
+    void closeMainWindow() override { close(); }
+    void openLink(const std::string& url) override;
+    bool openHelp(std::string& lookedAt) override;
+    void showMessage(MessageKind kind, const std::string& title, const std::string& text) override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -109,43 +108,32 @@ class TfrmCube : public TGradientForm {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void FormCreate();
     void FormResize(int clientWidth, int clientHeight);
-    void applyCaptions(const CaptionSet& captions);
-    void addControl(QWidget* control);
-    void createCallouts();
-    void createButtonRow();
-    void createMenus();
-    void createFileMenu(QMenuBar* bar);
-    void createPictureMenu(QMenuBar* bar);
-    void createDisplayMenu(QMenuBar* bar);
-    void createViewsMenu(QMenu* display);
-    void createPolygonMenu(QMenu* display);
-    void createSequenceMenu(QMenuBar* bar);
-    void createHelpMenu(QMenuBar* bar);
-    QMenu* addTopMenu(QMenuBar* bar, const char* name, const char* caption);
-    QMenu* addSubmenu(QMenu* parent, const char* name, const char* caption);
-    QMenu* nameMenu(QMenu* menu, const char* name);
-    void createStepToolbar();
-    void createPresentingItems(QMenu* picture);
     void createView();
+    void createControls();
+    void addControl(QWidget* control);
+    void createMenus();
+    QMenu* addMenu(QMenu* menu, const MenuItem& model);
+    void createStepToolbar();
+    void createKeys();
+    void showCaptions();
+    void showMenus();
+    void showCallouts();
+    void showButtons();
+    void showBars();
+    void showFullScreen(bool on);
     void limitViewToScreens();
     bool viewInput(QEvent* event);
+    void viewTouch(QTouchEvent* event);
+    void viewGesture(QNativeGestureEvent* event);
     void hoverLeftStrip(int x, int y);
     void stopZooming();
-    void showBars(bool shown); // the menu bar and the step toolbar
-    QMenu* addModeMenu(QMenu* parent, const char* name, const char* caption,
-                       const std::array<const char*, 3>& itemNames,
-                       const std::array<const char*, 3>& captions, DisplayMode DisplayModes::*mode,
-                       const std::array<int, 3>& values);
-    QAction* addItem(QMenu* menu, const char* name, const char* caption,
-                     std::function<void()> handler, const QKeySequence& shortcut = {});
-    void addShortcut(const QKeySequence& keys, std::function<void()> handler);
-    void setModeChecks(const std::array<const char*, 3>& itemNames, int checkedIndex);
-    void setPolygonMode(int mode, const char* itemName);
-    void showRunningPictures();
+    void chooseItem(const QString& name);
 
     SceneState& state;
+    Viewer viewer;
+    SettingsFile settings;
+    QElapsedTimer clock;
     QMainWindow* dock;  // holds the view, the menu bar and the toolbars below the caption bar
     ViewArea* viewHost; // the area the view fills, with the controls over the view
     GLView* glView;
@@ -157,17 +145,11 @@ class TfrmCube : public TGradientForm {
     std::map<QString, QAction*> items;
     std::map<QString, CalloutLabel*> callouts;
     std::map<QString, ImageButton*> buttons;
-    std::map<QString, QWidget*> buttonPanels;
     SecondaryWindows secondary;
-    std::string programFolder;
-    int lastMouseX = 0;
-    int lastMouseY = 0;
-    WheelAccumulator wheel;
-    qsizetype touchFingers = 0; // fingers on the view at the last touch event
-    QTimer leftStripHint;       // shows the strip's tooltip once the pointer rests on it
-    QPoint leftStripHintAt;     // where, in global coordinates
+    int lastHeight = 0, lastWidth = 0; // the outer window size at the last resize
+    QTimer leftStripHint;              // shows the strip's tooltip once the pointer rests on it
+    QPoint leftStripHintAt;            // where, in global coordinates
     bool leftStripTipShown = false;
     bool maximizedBeforeFullScreen = true;
-    bool barsShownBeforeFullScreen = false;
     QString pictureFolder; // where the last picture went
 };

@@ -1,10 +1,7 @@
-// What the main window offers for presenting: full screen, smooth edges and pictures of the view
-// for slides and brochures.
+// The main window's caption, full screen and the pictures of the view for slides and brochures.
 #include "app/GLView.h"
 #include "app/MainWindow.h"
-#include "config/Language.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -13,55 +10,44 @@
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QToolBar>
 
 namespace {
-QString text(const std::string& languageCode, const char* key) {
-    return QString::fromStdString(std::string(captionsFor(languageCode).textOf(key)));
+QString text(const Viewer& viewer, const char* key) {
+    return QString::fromStdString(viewer.text(key));
 }
 } // namespace
 
-void TfrmCube::setFullScreen(bool on) {
-    if (on == isFullScreen()) return;
-    // The view alone: the bars shown before come back on leaving.
-    if (on) {
-        maximizedBeforeFullScreen = isMaximized();
-        barsShownBeforeFullScreen = TBToolbar1->isVisible();
-        showBars(false);
-        showFullScreen(); // without the caption bar
-    } else {
-        if (maximizedBeforeFullScreen)
-            showMaximized();
-        else
-            showNormal();
-        showBars(barsShownBeforeFullScreen);
-    }
-    if (QAction* item = menuItem("FullScreen1")) item->setChecked(on);
-    FormPaint();
+void TfrmCube::showCaptions() {
+    setWindowTitle(QString::fromStdString(viewer.windowCaption()));
 }
 
-void TfrmCube::setSmoothEdges(bool on) {
-    state.smoothEdges = on && glView->smoothingAvailable();
-    state.smoothEdgesChosen = true; // kept in kelo.ini from now on
-    if (QAction* item = menuItem("SmoothEdges1")) item->setChecked(state.smoothEdges);
-    FormPaint();
+// Full screen without the caption bar; leaving it brings back the window as it was.
+void TfrmCube::showFullScreen(bool on) {
+    if (on == isFullScreen()) return;
+    if (on) {
+        maximizedBeforeFullScreen = isMaximized();
+        TGradientForm::showFullScreen();
+    } else if (maximizedBeforeFullScreen) {
+        showMaximized();
+    } else {
+        showNormal();
+    }
 }
 
 bool TfrmCube::SavePicture(const QString& path, QSize pixels) {
     const QImage picture = glView->renderPicture(pixels);
     QString problem;
     if (picture.isNull()) {
-        problem = text(state.languageCode, "pictureNotRendered");
+        problem = text(viewer, "pictureNotRendered");
     } else {
         // Written beside the target and renamed over it only when complete, so a failed write
         // leaves a picture already there as it was.
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
-            problem =
-                text(state.languageCode, "pictureNotSaved") + "\n" + QDir::toNativeSeparators(path);
+            problem = text(viewer, "pictureNotSaved") + "\n" + QDir::toNativeSeparators(path);
     }
     if (problem.isEmpty()) return true;
-    QMessageBox::warning(this, text(state.languageCode, "savePictureTitle"), problem);
+    QMessageBox::warning(this, text(viewer, "savePictureTitle"), problem);
     return false;
 }
 
@@ -71,16 +57,15 @@ void TfrmCube::SavePictureClick() {
                                                    {"picture1920", QSize(1920, 1080)},
                                                    {"picture3840", QSize(3840, 2160)}};
     QStringList filters;
-    for (const auto& [key, pixels] : sizes) filters << text(state.languageCode, key);
+    for (const auto& [key, pixels] : sizes) filters << text(viewer, key);
     if (pictureFolder.isEmpty()) {
         pictureFolder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
         if (!QFileInfo(pictureFolder).isDir()) pictureFolder = QDir::homePath();
     }
     QString chosen = filters.front();
     QString path = QFileDialog::getSaveFileName(
-        this, text(state.languageCode, "savePictureTitle"),
-        QDir(pictureFolder).filePath(text(state.languageCode, "pictureFileName")),
-        filters.join(";;"), &chosen);
+        this, text(viewer, "savePictureTitle"),
+        QDir(pictureFolder).filePath(text(viewer, "pictureFileName")), filters.join(";;"), &chosen);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += ".png";
     pictureFolder = QFileInfo(path).absolutePath();
@@ -91,8 +76,8 @@ void TfrmCube::SavePictureClick() {
 void TfrmCube::CopyPictureClick() {
     const QImage picture = glView->grabFramebuffer();
     if (picture.isNull()) {
-        QMessageBox::warning(this, text(state.languageCode, "copyPictureTitle"),
-                             text(state.languageCode, "pictureNotRendered"));
+        QMessageBox::warning(this, text(viewer, "copyPictureTitle"),
+                             text(viewer, "pictureNotRendered"));
         return;
     }
     QGuiApplication::clipboard()->setImage(picture);

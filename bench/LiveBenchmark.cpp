@@ -5,6 +5,7 @@
 #include "app/GLView.h"
 #include "app/MainWindow.h"
 #include "app/ProgramWindows.h"
+#include "app/StandaloneView.h"
 #include "app/frame/FrameRender.h"
 #include "app/frame/StartScene.h"
 
@@ -132,8 +133,8 @@ int programChild(int argc, char** argv, int seconds) {
     measureAfterFirstFrame(
         seconds,
         [&] {
-            window.Start_Stop_ImageClick();
-            window.Start_Stop_Image_UpDownClick();
+            window.core().Start_Stop_ImageClick();
+            window.core().Start_Stop_Image_UpDownClick();
         },
         [&] { return devicePixels(*window.view()); });
     return app.exec();
@@ -147,13 +148,14 @@ int replayChild(int argc, char** argv, int seconds) {
     state->animationSpeed = 0;
     chooseSmoothing(*state);
     QApplication app(argc, argv);
-    GLView view(*state, nullptr);
+    StandaloneView standalone(*state);
+    GLView& view = standalone.view();
     view.onResized = [&view](int w, int h) {
         const qreal ratio = view.devicePixelRatio();
         ApplyProjection(int(w * ratio), int(h * ratio));
     };
     view.showMaximized();
-    QTimer::singleShot(0, [&view] { view.FormPaint(); });
+    QTimer::singleShot(0, [&standalone] { standalone.core().FormPaint(); });
     measureAfterFirstFrame(seconds, nullptr, [&] { return devicePixels(view); });
     return app.exec();
 }

@@ -54,6 +54,35 @@ constexpr CaptionRow menuRows[] = {
     {"Info1", "Info Prorammierer...", "Info Developer..."},
 };
 
+// Items whose designed caption stands in both languages: the views, the polygon modes, the frame
+// rate, the options, the step toolbar and the speed callouts.
+constexpr CaptionRow fixedRows[] = {
+    {"N4", "Ansichten", "Ansichten"},
+    {"Flgeli2", "Flügeli", "Flügeli"},
+    {"Anschlussunten1", "Abschluss unten", "Abschluss unten"},
+    {"Seitenanschluss1", "Seitenanschluss", "Seitenanschluss"},
+    {"PolygonModus1", "&Polygon Modus", "&Polygon Modus"},
+    {"GLFILL1", "GL_FILL", "GL_FILL"},
+    {"GLLINE1", "GL_LINE", "GL_LINE"},
+    {"GLPOINTS1", "GL_POINTS", "GL_POINTS"},
+    {"FrameperSecond1", "Frame per Second", "Frame per Second"},
+    {"TBItem1", "&Erweitert...", "&Erweitert..."},
+    {"TBItemA+", "A+", "A+"},
+    {"TBItemB+", "B+", "B+"},
+    {"TBItemC+", "C+", "C+"},
+    {"TBItemA-", "A-", "A-"},
+    {"TBItemB-", "B-", "B-"},
+    {"TBItemC-", "C-", "C-"},
+    {"TBItemX+", "X+", "X+"},
+    {"TBItemY+", "Y+", "Y+"},
+    {"TBItemZ+", "Z+", "Z+"},
+    {"TBItemX-", "X-", "X-"},
+    {"TBItemY-", "Y-", "Y-"},
+    {"TBItemZ-", "Z-", "Z-"},
+    {"Label6", "+", "+"},
+    {"Label7", "-", "-"},
+};
+
 // Callout labels; each text starts with a blank.
 constexpr CaptionRow labelRows[] = {
     {"Label1", " Armaflex Isolation", " Armaflex isolation"},
@@ -89,6 +118,51 @@ constexpr CaptionRow textRows[] = {
     {"copyPictureTitle", "Bild kopieren", "Copy picture"},
     {"pictureNotRendered", "Ein so grosses Bild kann hier nicht gezeichnet werden.",
      "A picture this large cannot be drawn here."},
+    {"helpTitle", "Hilfe", "Help"},
+    {"helpMissing", "Die Hilfedatei MONTAGE.HLP wurde nicht gefunden:",
+     "The help file MONTAGE.HLP was not found:"},
+    {"fpsCaption", "Frame", "Frame"},
+    {"contactHeading", "Kontakt Adresse", "Contact Address"},
+    // The background colour dialog.
+    {"colourCaption", "Hintergrund Farbe", "Background Color"},
+    {"colourRed", "rot", "red"},
+    {"colourGreen", "grün", "green"},
+    {"colourBlue", "blau", "blue"},
+    {"colourOk", "&Ok", "&Ok"},
+    {"colourClose", "&Abbruch", "&Close"},
+    {"colourDefault", "&Default", "&Default"},
+    {"colourApply", "Übernehmen", "&Apply"},
+    // The system menu of the windows' own caption bar.
+    {"systemRestore", "&Wiederherstellen", "&Restore"},
+    {"systemMove", "&Verschieben", "&Move"},
+    {"systemSize", "&Grösse ändern", "&Size"},
+    {"systemMaximize", "Ma&ximieren", "Ma&ximize"},
+    {"systemMinimize", "Mi&nimieren", "Mi&nimize"},
+    {"systemClose", "&Schliessen  Alt+F4", "&Close      Alt+F4"},
+    // The options dialog, designed in German only.
+    {"optionsCaption", "Niveauanzeiger - Optionen", "Niveauanzeiger - Optionen"},
+    {"optionsType", "Typ:", "Typ:"},
+    {"optionsPageDefault", "default", "default"},
+    {"optionsPageAccessories", "Zubehör", "Zubehör"},
+    {"optionsPageElectric", "Zubehör elek.", "Zubehör elek."},
+    {"optionsHeight", "Anzeigehöhe:", "Anzeigehöhe:"},
+    {"optionsConnection", "Anschluss:", "Anschluss:"},
+    {"optionsFloat", "Schwimmer:", "Schwimmer:"},
+    {"optionsRail", "Anzeigeschiene::", "Anzeigeschiene::"},
+    {"optionsPlastic", "Kunststoff", "Kunststoff"},
+    {"optionsAluminium", "alu", "alu"},
+    {"optionsFlaps", "Fluegeli:", "Fluegeli:"},
+    {"optionsFull", "voll:", "voll:"},
+    {"optionsEmpty", "leer:", "leer:"},
+    {"optionsScale", "Messskala", "Messskala"},
+    {"optionsInsulation", "Armaflex", "Armaflex"},
+    {"optionsSpringTop", "Dämpfungsfeder oben", "Dämpfungsfeder oben"},
+    {"optionsSpringBottom", "Dämpfungsfeder unten", "Dämpfungsfeder unten"},
+    {"optionsSwitch", "Schalter", "Schalter"},
+    {"optionsTransmitter", "Messwertgweber", "Messwertgweber"},
+    {"optionsOk", "OK", "OK"},
+    {"optionsCancel", "Cancel", "Cancel"},
+    {"optionsHelp", "Help", "Help"},
 };
 
 template <std::size_t N> NamedCaptions column(const CaptionRow (&rows)[N], bool german) {
@@ -105,6 +179,7 @@ CaptionSet makeGerman() {
         .windowCaptionPrefix = "MZA Roveroruvezodozo  ",
         .menuCaptions = column(menuRows, true),
         .labelCaptions = column(labelRows, true),
+        .fixedCaptions = column(fixedRows, true),
         .texts = column(textRows, true),
     };
 }
@@ -115,6 +190,7 @@ CaptionSet makeEnglish() {
         .windowCaptionPrefix = "MZA Dazivuva Vovorirov  ",
         .menuCaptions = column(menuRows, false),
         .labelCaptions = column(labelRows, false),
+        .fixedCaptions = column(fixedRows, false),
         .texts = column(textRows, false),
     };
 }
@@ -127,6 +203,14 @@ std::string_view CaptionSet::captionOf(std::string_view name) const {
     }
     for (const auto& [label, caption] : labelCaptions) {
         if (label == name) return caption;
+    }
+    return {};
+}
+
+std::string_view CaptionSet::shownCaptionOf(std::string_view name) const {
+    if (const std::string_view own = captionOf(name); !own.empty()) return own;
+    for (const auto& [item, caption] : fixedCaptions) {
+        if (item == name) return caption;
     }
     return {};
 }

@@ -1,6 +1,6 @@
-// The German and English captions of the main window as data: menu items and callout labels by
-// name, and the window caption prefix. The main window applies them when it is shown; the
-// dialogs keep their own few texts. Plain C++ without Qt.
+// The German and English captions as data, the one place of every text the program shows: menu
+// items, toolbar and callout labels by name, the window caption prefix, tooltips, messages and
+// the texts of the dialogs by key. Plain C++ without Qt.
 #pragma once
 
 #include <string>
@@ -15,10 +15,14 @@ struct CaptionSet {
     std::string windowCaptionPrefix; // followed by the version text
     NamedCaptions menuCaptions;      // keyed by menu item name ("Datei1", "Beenden1", ...)
     NamedCaptions labelCaptions;     // keyed by callout label name ("Label1" ... "Label5")
+    NamedCaptions fixedCaptions;     // items whose designed caption stands in both languages
     NamedCaptions texts;             // tooltips by control name, the main window's messages by key
 
     // The caption for a menu item or label name; empty when the set does not touch it.
     std::string_view captionOf(std::string_view name) const;
+    // The caption an item shows: the set's own, or else its designed one, which stands in both
+    // languages.
+    std::string_view shownCaptionOf(std::string_view name) const;
     // A tooltip or message text; empty when the set has none of that name.
     std::string_view textOf(std::string_view key) const;
 };

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include <cmath>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -24,15 +24,9 @@ QScrollBar* makeSlider(QWidget* parent) {
 
 } // namespace
 
-int colourByte(float component) {
-    if (!(component > 0)) return 0; // NaN too
-    if (component > 1) return 255;
-    return int(std::nearbyint(component * 255.0f));
-}
-
-TColor_dlg::TColor_dlg(SceneState& state, std::function<void()> applied, QWidget* parent)
-    : TGradientForm(state.languageCode, FormBorder::Dialog, parent), state(state),
-      applied(std::move(applied)) {
+TColor_dlg::TColor_dlg(ColourChoice& colour, const std::string& languageCode, QWidget* parent)
+    : TGradientForm(languageCode, FormBorder::Dialog, parent), colour(colour),
+      languageCode(languageCode) {
     setAttribute(Qt::WA_QuitOnClose, false);
     QWidget* area = clientArea();
 
@@ -73,15 +67,18 @@ TColor_dlg::TColor_dlg(SceneState& state, std::function<void()> applied, QWidget
     column->addLayout(sliders);
     column->addLayout(buttons);
 
-    // The designed texts are the German ones; every show sets them by the interface language.
-    setTexts(true);
+    showTexts();
 
-    for (QScrollBar* slider : {ScrollBar1, ScrollBar2, ScrollBar3})
-        connect(slider, &QScrollBar::valueChanged, this, &TColor_dlg::ScrollBarChange);
+    int slider = 0;
+    for (QScrollBar* bar : {ScrollBar1, ScrollBar2, ScrollBar3}) {
+        connect(bar, &QScrollBar::valueChanged, this,
+                [this, slider](int position) { this->colour.ScrollBarChange(slider, position); });
+        ++slider;
+    }
     connect(BitBtn1, &QPushButton::clicked, this, &TColor_dlg::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TColor_dlg::close);
-    connect(BitBtn3, &QPushButton::clicked, this, &TColor_dlg::BitBtn3Click);
-    connect(BitBtn4, &QPushButton::clicked, this, &TColor_dlg::Apply);
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { this->colour.BitBtn3Click(); });
+    connect(BitBtn4, &QPushButton::clicked, this, [this] { this->colour.Apply(); });
 }
 
 QColor TColor_dlg::sliderColour() const {
@@ -89,55 +86,39 @@ QColor TColor_dlg::sliderColour() const {
 }
 
 void TColor_dlg::showEvent(QShowEvent* event) {
-    FormShow();
+    colour.FormShow();
+    showTexts();
     TGradientForm::showEvent(event);
 }
 
-void TColor_dlg::FormShow() {
-    ScrollBar1->setValue(colourByte(state.backgroundRed));
-    ScrollBar2->setValue(colourByte(state.backgroundGreen));
-    ScrollBar3->setValue(colourByte(state.backgroundBlue));
-    ScrollBarChange();
-    applyLanguage();
-}
-
-void TColor_dlg::applyLanguage() {
-    setTexts(isGerman(state.languageCode));
-}
-
-void TColor_dlg::setTexts(bool german) {
-    const auto text = [german](const char* germanText, const char* englishText) {
-        return QString::fromUtf8(german ? germanText : englishText);
+void TColor_dlg::showTexts() {
+    const CaptionSet& texts = captionsFor(languageCode);
+    const auto text = [&texts](const char* key) {
+        return QString::fromStdString(std::string(texts.textOf(key)));
     };
-    setWindowTitle(text("Hintergrund Farbe", "Background Color"));
-    Label1->setText(text("rot", "red"));
-    Label2->setText(text("gr\u00FCn", "green"));
-    Label3->setText(text("blau", "blue"));
-    BitBtn1->setText(text("&Ok", "&Ok"));
-    BitBtn2->setText(text("&Abbruch", "&Close"));
-    BitBtn3->setText(text("&Default", "&Default"));
-    BitBtn4->setText(text("\u00DCbernehmen", "&Apply"));
+    setWindowTitle(text("colourCaption"));
+    Label1->setText(text("colourRed"));
+    Label2->setText(text("colourGreen"));
+    Label3->setText(text("colourBlue"));
+    BitBtn1->setText(text("colourOk"));
+    BitBtn2->setText(text("colourClose"));
+    BitBtn3->setText(text("colourDefault"));
+    BitBtn4->setText(text("colourApply"));
 }
 
-void TColor_dlg::ScrollBarChange() {
+void TColor_dlg::showChoice() {
+    const std::array<int, 3>& sliders = colour.sliders();
+    int index = 0;
+    for (QScrollBar* bar : {ScrollBar1, ScrollBar2, ScrollBar3}) {
+        const QSignalBlocker quiet(bar);
+        bar->setValue(sliders[std::size_t(index++)]);
+    }
     QPalette swatch = Shape1->palette();
     swatch.setColor(QPalette::Window, sliderColour());
     Shape1->setPalette(swatch);
 }
 
-void TColor_dlg::Apply() {
-    state.backgroundRed = ScrollBar1->value() / 255.0f;
-    state.backgroundGreen = ScrollBar2->value() / 255.0f;
-    state.backgroundBlue = ScrollBar3->value() / 255.0f;
-    if (applied) applied();
-}
-
 void TColor_dlg::BitBtn1Click() {
-    Apply();
+    colour.Apply();
     close();
-}
-
-void TColor_dlg::BitBtn3Click() {
-    for (QScrollBar* slider : {ScrollBar1, ScrollBar2, ScrollBar3}) slider->setValue(0);
-    Apply();
 }

@@ -16,18 +16,14 @@ namespace {
 
 struct SystemMenuItem {
     int command;
-    const char* english;
-    const char* german;
+    const char* caption; // its key in the caption sets
 };
 
 // In menu order; the separator goes before the close item.
 const SystemMenuItem systemMenuItems[] = {
-    {RestoreCommand, "&Restore", "&Wiederherstellen"},
-    {MoveCommand, "&Move", "&Verschieben"},
-    {SizeCommand, "&Size", "&Gr\u00F6sse \u00E4ndern"},
-    {MaximizeCommand, "Ma&ximize", "Ma&ximieren"},
-    {MinimizeCommand, "Mi&nimize", "Mi&nimieren"},
-    {CloseCommand, "&Close      Alt+F4", "&Schliessen  Alt+F4"},
+    {RestoreCommand, "systemRestore"},   {MoveCommand, "systemMove"},
+    {SizeCommand, "systemSize"},         {MaximizeCommand, "systemMaximize"},
+    {MinimizeCommand, "systemMinimize"}, {CloseCommand, "systemClose"},
 };
 
 // The system command behind each caption square but the system button.
@@ -97,7 +93,7 @@ void TGradientForm::createSystemMenu() {
     SystemMenu = new QMenu(this);
     for (const SystemMenuItem& item : systemMenuItems) {
         if (item.command == CloseCommand) SystemMenu->addSeparator();
-        QAction* action = SystemMenu->addAction(item.english);
+        QAction* action = SystemMenu->addAction(QString());
         action->setData(item.command);
         connect(action, &QAction::triggered, this,
                 [this, command = item.command] { systemCommand(command); });
@@ -106,14 +102,14 @@ void TGradientForm::createSystemMenu() {
 }
 
 void TGradientForm::updateSystemMenu() {
-    const bool german = isGerman(languageCode);
+    const CaptionSet& captions = captionsFor(languageCode);
     const auto actions = SystemMenu->actions();
     for (QAction* action : actions) {
         if (action->isSeparator()) continue;
         const int command = action->data().toInt();
         for (const SystemMenuItem& item : systemMenuItems)
             if (item.command == command)
-                action->setText(QString::fromUtf8(german ? item.german : item.english));
+                action->setText(QString::fromStdString(std::string(captions.textOf(item.caption))));
         switch (command) {
         case RestoreCommand:
             action->setEnabled(flags.restoreAllowed);

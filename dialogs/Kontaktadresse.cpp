@@ -112,7 +112,8 @@ void TKontaktadresseForm::layOutColumn(QLabel* company, QLabel* town, QGridLayou
 }
 
 void TKontaktadresseForm::setHeading() {
-    Heading->setText(isGerman(state.languageCode) ? "Kontakt Adresse" : "Contact Address");
+    Heading->setText(QString::fromStdString(
+        std::string(captionsFor(state.languageCode).textOf("contactHeading"))));
 }
 
 void TKontaktadresseForm::showEvent(QShowEvent* event) {

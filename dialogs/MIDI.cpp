@@ -1,27 +1,21 @@
 #include "dialogs/MIDI.h"
 
 #include "dialogs/OptionFrameLayout.h"
-#include "scene/Catalogues.h"
 
-TMIDI_Frame::TMIDI_Frame(SceneState& state, std::function<void()> redraw, QWidget* parent)
-    : QFrame(parent), ComboBox1(new QComboBox(this)), ComboBox2(new QComboBox(this)), state(state),
-      redraw(std::move(redraw)) {
+TMIDI_Frame::TMIDI_Frame(Options& options, QWidget* parent)
+    : QFrame(parent), ComboBox1(new QComboBox(this)), ComboBox2(new QComboBox(this)),
+      options(options) {
     layOutOptionFrame(this, "MIDI_Frame", ComboBox1, ComboBox2);
-    // activated comes only from the user; the dialog runs the handlers itself after it selects.
-    connect(ComboBox1, &QComboBox::activated, this, &TMIDI_Frame::ComboBox1Change);
-    connect(ComboBox2, &QComboBox::activated, this, &TMIDI_Frame::ComboBox2Change);
+    fillList(ComboBox1, options.midiConnectionList());
+    fillList(ComboBox2, options.midiFloatList());
+    // activated comes only from the user; the model's own choices come back through showChoice.
+    connect(ComboBox1, &QComboBox::activated, this,
+            [this](int entry) { this->options.MidiConnectionChange(entry); });
+    connect(ComboBox2, &QComboBox::activated, this,
+            [this](int entry) { this->options.MidiFloatChange(entry); });
 }
 
-void TMIDI_Frame::ComboBox1Change() {
-    const int index = ComboBox1->currentIndex();
-    if (index < 0 || connectionRowFirstMidi + index >= int(connectionCatalogue.size())) return;
-    state.connection = connectionCatalogue[connectionRowFirstMidi + index];
-    redraw();
-}
-
-void TMIDI_Frame::ComboBox2Change() {
-    const int index = ComboBox2->currentIndex();
-    if (index < 0 || index >= int(midiFloatCatalogue.size())) return;
-    state.selectedFloat = midiFloatCatalogue[index];
-    redraw();
+void TMIDI_Frame::showChoice() {
+    ComboBox1->setCurrentIndex(options.midiConnectionEntry);
+    ComboBox2->setCurrentIndex(options.midiFloatEntry);
 }

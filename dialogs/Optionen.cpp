@@ -2,10 +2,9 @@
 
 #include "config/Language.h"
 #include "dialogs/MIDI.h"
+#include "dialogs/OptionFrameLayout.h"
 #include "dialogs/Standard.h"
 #include "dialogs/TypePicture.h"
-#include "scene/Catalogues.h"
-#include "scene/DisplayHeight.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -16,80 +15,44 @@
 #include <QVBoxLayout>
 
 namespace {
-// List entries the family set-ups select.
-constexpr int midiFloatEntry = 3;     // "F-304/00 Dichte 1,00"
-constexpr int standardFloatEntry = 4; // "F-306/00 Dichte 1,00"
-constexpr int defaultTypeEntry = 4;   // "R-650"
-
-// The pipe, flange and bolt dimensions and the first flap of a type family.
-struct FamilyDimensions {
-    float pipeInnerRadius, pipeOuterRadius;
-    float flangeOuterRadius, boltCircleRadius;
-    float boltHoleRadiusA, boltHoleRadiusB;
-    std::int32_t flapStartIndex;
-};
-// pipe inner and outer radius, flange, bolt circle, bolt holes A and B, first flap
-constexpr FamilyDimensions midiFamily{14.85f, 16.85f, 35, 29, 3.5f, 3.0f, -2};
-constexpr FamilyDimensions standardFamily{25, 26.5f, 45, 39, 3.5f, 3.0f, -4};
-
-void applyFamily(SceneState& state, const FamilyDimensions& family) {
-    state.pipeInnerRadius = family.pipeInnerRadius;
-    state.pipeOuterRadius = family.pipeOuterRadius;
-    state.flangeOuterRadius = family.flangeOuterRadius;
-    state.boltCircleRadius = family.boltCircleRadius;
-    state.boltHoleRadiusA = family.boltHoleRadiusA;
-    state.boltHoleRadiusB = family.boltHoleRadiusB;
-    state.flapStartIndex = family.flapStartIndex;
-}
-
-// Shows a family's frame and selects its first connection and the given float entry, running
-// the handlers as the user's choice would; floatChange is the handler of the float list.
-template <typename Frame>
-void showFrameWith(Frame* frame, int floatEntry, void (Frame::*floatChange)()) {
-    frame->show();
-    frame->ComboBox1->setCurrentIndex(0);
-    frame->ComboBox1Change();
-    frame->ComboBox2->setCurrentIndex(floatEntry);
-    (frame->*floatChange)();
-}
-
-QString text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
+// The dialog's texts exist in German only.
+QString text(const char* key) {
+    return QString::fromStdString(std::string(germanCaptions().textOf(key)));
 }
 } // namespace
 
-TOptionenForm::TOptionenForm(SceneState& state, std::function<void()> redraw,
-                             std::function<void()> resetMenuChecks, QWidget* parent)
-    : TGradientForm(state.languageCode, FormBorder::Single, parent), state(state),
-      repaintMainWindow(std::move(redraw)), resetMenuChecks(std::move(resetMenuChecks)) {
+TOptionenForm::TOptionenForm(Options& options, QWidget* parent)
+    : TGradientForm(options.state().languageCode, FormBorder::Single, parent), options(options) {
     setObjectName("OptionenForm");
-    setWindowTitle("Niveauanzeiger - Optionen");
+    setWindowTitle(text("optionsCaption"));
     setAttribute(Qt::WA_QuitOnClose, false);
+    options.FormCreate();
 
     ComboBox4 = new QComboBox;
     ComboBox4->setObjectName("ComboBox4");
+    fillList(ComboBox4, options.typeList());
     Image1 = new TypePicture;
     Image1->setObjectName("Image1");
     Image1->setFixedSize(120, 200);
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName("PageControl1");
-    PageControl1->addTab(createDefaultPage(), "default");
-    PageControl1->addTab(createAccessoryPage(), "Zubeh\u00F6r");
-    PageControl1->addTab(createElectricPage(), "Zubeh\u00F6r elek.");
+    PageControl1->addTab(createDefaultPage(), text("optionsPageDefault"));
+    PageControl1->addTab(createAccessoryPage(), text("optionsPageAccessories"));
+    PageControl1->addTab(createElectricPage(), text("optionsPageElectric"));
 
-    OKBtn = new QPushButton("OK");
+    OKBtn = new QPushButton(text("optionsOk"));
     OKBtn->setObjectName("OKBtn");
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel");
+    CancelBtn = new QPushButton(text("optionsCancel"));
     CancelBtn->setObjectName("CancelBtn");
-    HelpBtn = new QPushButton("Help");
+    HelpBtn = new QPushButton(text("optionsHelp"));
     HelpBtn->setObjectName("HelpBtn");
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch();
     for (QPushButton* button : {OKBtn, CancelBtn, HelpBtn}) buttonRow->addWidget(button);
 
     auto* typeRow = new QHBoxLayout;
-    typeRow->addWidget(new QLabel("Typ:"));
+    typeRow->addWidget(new QLabel(text("optionsType")));
     typeRow->addWidget(ComboBox4, 1);
     auto* grid = new QGridLayout(clientArea());
     grid->addLayout(typeRow, 0, 0);
@@ -97,25 +60,34 @@ TOptionenForm::TOptionenForm(SceneState& state, std::function<void()> redraw,
     grid->addWidget(Image1, 0, 1, 2, 1, Qt::AlignTop);
     grid->addLayout(buttonRow, 2, 0, 1, 2);
 
-    // Lists react to the user's choice only (activated); where the dialog selects an entry
-    // itself it runs the handler explicitly. Likewise the edit field reacts to typing only.
-    connect(ComboBox4, &QComboBox::activated, this, &TOptionenForm::ComboBox4Change);
-    connect(Edit6, &QLineEdit::textEdited, this, &TOptionenForm::Edit6Change);
-    connect(ComboBox1, &QComboBox::activated, this, &TOptionenForm::ComboBox1Change);
-    connect(ComboBox2, &QComboBox::activated, this, &TOptionenForm::ComboBox2Change);
-    connect(RadioButton1, &QRadioButton::clicked, this, &TOptionenForm::RadioButton1Click);
-    connect(RadioButton2, &QRadioButton::clicked, this, &TOptionenForm::RadioButton2Click);
-    // A check box acts on every change of its state, also when the dialog unchecks it.
-    for (const auto& [box, handler] : {std::pair{CheckBox1, &TOptionenForm::CheckBox1Click},
-                                       std::pair{CheckBox2, &TOptionenForm::CheckBox2Click},
-                                       std::pair{CheckBox3, &TOptionenForm::CheckBox3Click},
-                                       std::pair{CheckBox4, &TOptionenForm::CheckBox4Click}})
-        connect(box, &QCheckBox::toggled, this, handler);
+    connectControls();
+    // The panel keeps room for the larger frame while both are hidden.
+    const QSize frameSize =
+        MIDI_Frame->sizeHint().expandedTo(Standard_Frame->sizeHint()) + QSize(2, 2);
+    Panel1->setMinimumSize(frameSize);
+    showOptions();
+}
+
+// Lists react to the user's choice only (activated), the edit field to typing only, the boxes
+// and radio buttons to clicks: what the model sets itself comes back through showOptions.
+void TOptionenForm::connectControls() {
+    connect(ComboBox4, &QComboBox::activated, this,
+            [this](int entry) { options.ComboBox4Change(entry); });
+    connect(Edit6, &QLineEdit::textEdited, this,
+            [this](const QString& typed) { options.Edit6Change(typed.toStdString()); });
+    connect(ComboBox1, &QComboBox::activated, this,
+            [this](int entry) { options.ComboBox1Change(entry); });
+    connect(ComboBox2, &QComboBox::activated, this,
+            [this](int entry) { options.ComboBox2Change(entry); });
+    connect(RadioButton1, &QRadioButton::clicked, this, [this] { options.RadioButton1Click(); });
+    connect(RadioButton2, &QRadioButton::clicked, this, [this] { options.RadioButton2Click(); });
+    connect(CheckBox1, &QCheckBox::clicked, this, [this](bool on) { options.CheckBox1Click(on); });
+    connect(CheckBox2, &QCheckBox::clicked, this, [this](bool on) { options.CheckBox2Click(on); });
+    connect(CheckBox3, &QCheckBox::clicked, this, [this](bool on) { options.CheckBox3Click(on); });
+    connect(CheckBox4, &QCheckBox::clicked, this, [this](bool on) { options.CheckBox4Click(on); });
     // Every change is already applied, so OK and Cancel both just close. Help has no topic.
     connect(OKBtn, &QPushButton::clicked, this, &QWidget::close);
     connect(CancelBtn, &QPushButton::clicked, this, &QWidget::close);
-
-    FormCreate();
 }
 
 QWidget* TOptionenForm::createDefaultPage() {
@@ -123,9 +95,8 @@ QWidget* TOptionenForm::createDefaultPage() {
     Panel1 = new QFrame;
     Panel1->setObjectName("Panel1");
     Panel1->setFrameShape(QFrame::StyledPanel);
-    const auto redrawRequest = [this] { redraw(); };
-    MIDI_Frame = new TMIDI_Frame(state, redrawRequest);
-    Standard_Frame = new TStandard_Frame(state, redrawRequest);
+    MIDI_Frame = new TMIDI_Frame(options);
+    Standard_Frame = new TStandard_Frame(options);
     // Both frames lie on top of each other at (1, 1), the panel's size less 2.
     auto* frames = new QGridLayout(Panel1);
     frames->setContentsMargins(1, 1, 1, 1);
@@ -135,7 +106,7 @@ QWidget* TOptionenForm::createDefaultPage() {
     Edit6 = new QLineEdit;
     Edit6->setObjectName("Edit6");
     auto* height = new QFormLayout;
-    height->addRow("Anzeigeh\u00F6he:", Edit6);
+    height->addRow(text("optionsHeight"), Edit6);
 
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(Panel1);
@@ -146,28 +117,30 @@ QWidget* TOptionenForm::createDefaultPage() {
 
 QWidget* TOptionenForm::createAccessoryPage() {
     auto* page = new QWidget;
-    auto* rail = new QGroupBox("Anzeigeschiene::");
-    RadioButton1 = new QRadioButton("Kunststoff");
+    auto* rail = new QGroupBox(text("optionsRail"));
+    RadioButton1 = new QRadioButton(text("optionsPlastic"));
     RadioButton1->setObjectName("RadioButton1");
-    RadioButton2 = new QRadioButton("alu");
+    RadioButton2 = new QRadioButton(text("optionsAluminium"));
     RadioButton2->setObjectName("RadioButton2");
     auto* railLayout = new QVBoxLayout(rail);
     railLayout->addWidget(RadioButton1);
     railLayout->addWidget(RadioButton2);
 
-    auto* flaps = new QGroupBox("Fluegeli:");
+    auto* flaps = new QGroupBox(text("optionsFlaps"));
     ComboBox1 = new QComboBox;
     ComboBox1->setObjectName("ComboBox1");
     ComboBox2 = new QComboBox;
     ComboBox2->setObjectName("ComboBox2");
+    fillList(ComboBox1, options.colourList());
+    fillList(ComboBox2, options.colourList());
     auto* flapLayout = new QFormLayout(flaps);
-    flapLayout->addRow("voll:", ComboBox1);
-    flapLayout->addRow("leer:", ComboBox2);
+    flapLayout->addRow(text("optionsFull"), ComboBox1);
+    flapLayout->addRow(text("optionsEmpty"), ComboBox2);
 
-    CheckBox1 = new QCheckBox("Messskala");
-    CheckBox2 = new QCheckBox("Armaflex");
-    CheckBox3 = new QCheckBox("D\u00E4mpfungsfeder oben");
-    CheckBox4 = new QCheckBox("D\u00E4mpfungsfeder unten");
+    CheckBox1 = new QCheckBox(text("optionsScale"));
+    CheckBox2 = new QCheckBox(text("optionsInsulation"));
+    CheckBox3 = new QCheckBox(text("optionsSpringTop"));
+    CheckBox4 = new QCheckBox(text("optionsSpringBottom"));
     auto* layout = new QGridLayout(page);
     layout->addWidget(rail, 0, 0);
     layout->addWidget(flaps, 0, 1);
@@ -183,9 +156,9 @@ QWidget* TOptionenForm::createAccessoryPage() {
 // Switch and transmitter choices without an effect on the model.
 QWidget* TOptionenForm::createElectricPage() {
     auto* page = new QWidget;
-    RadioButton3 = new QRadioButton("Schalter");
+    RadioButton3 = new QRadioButton(text("optionsSwitch"));
     RadioButton3->setObjectName("RadioButton3");
-    RadioButton4 = new QRadioButton("Messwertgweber");
+    RadioButton4 = new QRadioButton(text("optionsTransmitter"));
     RadioButton4->setObjectName("RadioButton4");
     ComboBox3 = new QComboBox;
     ComboBox3->setObjectName("ComboBox3");
@@ -202,151 +175,28 @@ QWidget* TOptionenForm::createElectricPage() {
     return page;
 }
 
-void TOptionenForm::FormCreate() {
-    for (const std::string& code : typeCodes) ComboBox4->addItem(text(code));
-    ComboBox4->setCurrentIndex(-1); // no type selected yet, no frame shown
-    for (int row = connectionRowFirstMidi; row < int(connectionCatalogue.size()); ++row)
-        MIDI_Frame->ComboBox1->addItem(text(connectionCatalogue[row].name));
-    for (const FloatSpec& floatRow : midiFloatCatalogue)
-        MIDI_Frame->ComboBox2->addItem(text(floatRow.name));
-    for (const FloatSpec& floatRow : standardFloatCatalogue)
-        Standard_Frame->ComboBox2->addItem(text(floatRow.name));
-    // The language of the colour names is fixed here; English unless the interface is German.
-    const bool german = isGerman(state.languageCode);
-    for (const FlapColour& colour : colourTable) {
-        const QString name = text(german ? colour.germanName : colour.englishName);
-        ComboBox1->addItem(name);
-        ComboBox2->addItem(name);
-    }
-    ComboBox1->setCurrentIndex(state.fullColourIndex);
-    ComboBox2->setCurrentIndex(state.emptyColourIndex);
-    (state.railAluminium ? RadioButton2 : RadioButton1)->setChecked(true);
-    Edit6->setText(text(formatDisplayHeight(state.displayHeight)));
-
-    // The panel keeps room for the larger frame while both are hidden.
-    const QSize frameSize =
-        MIDI_Frame->sizeHint().expandedTo(Standard_Frame->sizeHint()) + QSize(2, 2);
-    Panel1->setMinimumSize(frameSize);
-    MIDI_Frame->hide();
-    Standard_Frame->hide();
-    Image1->showChamberOf(state);
-}
-
-void TOptionenForm::redraw() {
-    repaintMainWindow();
-    Image1->showChamberOf(state);
-}
-
-void TOptionenForm::ComboBox4Change() {
-    MIDI_Frame->hide();
-    Standard_Frame->hide();
-    Edit6->setText(text(formatDisplayHeight(state.displayHeight)));
-    state.typeCode = ComboBox4->currentText().toStdString();
-    const std::string type = state.typeCode;
-    if (type == "R-410") {
-        MIDI_Frame->show();
-        setUpMidiFamily();
-    }
-    if (type == "R-520" || type == "R-530") {
-        setUpStandardFamily();
-        state.connection = connectionCatalogue[connectionRowNull];
-    }
-    if (type == "R-640" || type == "R-650") {
-        setUpStandardFamily();
-        state.connection = connectionCatalogue[connectionRowDefault];
-    }
-    if (type == "R-760") setUpMidiFamily();
-    Edit6Change();
-    redraw();
-}
-
-void TOptionenForm::setUpMidiFamily() {
-    applyFamily(state, midiFamily);
-    showFrameWith(MIDI_Frame, midiFloatEntry, &TMIDI_Frame::ComboBox2Change);
-}
-
-void TOptionenForm::setUpStandardFamily() {
-    applyFamily(state, standardFamily);
-    state.selectedFloat = standardFloatCatalogue[standardFloatEntry];
-    // The standard frame's float list runs the same handler as its connection list.
-    showFrameWith(Standard_Frame, standardFloatEntry, &TStandard_Frame::ComboBox1Change);
-}
-
-void TOptionenForm::Edit6Change() {
-    ApplyDisplayHeight(state, parseDisplayHeight(Edit6->text().toStdString()));
-    redraw();
-}
-
-// The colour indices stay as they are; the new colour shows at once, also while no demo runs.
-void TOptionenForm::ComboBox1Change() {
-    const int index = ComboBox1->currentIndex();
-    if (index >= 0 && index < int(colourTable.size())) state.fullColour = colourTable[index];
-    redraw();
-}
-
-void TOptionenForm::ComboBox2Change() {
-    const int index = ComboBox2->currentIndex();
-    if (index >= 0 && index < int(colourTable.size())) state.emptyColour = colourTable[index];
-    redraw();
-}
-
-void TOptionenForm::RadioButton1Click() {
-    state.railAluminium = false;
-    redraw();
-}
-
-void TOptionenForm::RadioButton2Click() {
-    state.railAluminium = true;
-    redraw();
-}
-
-void TOptionenForm::CheckBox1Click() {
-    switchAccessory(state.scaleVisible, CheckBox1);
-}
-
-void TOptionenForm::CheckBox2Click() {
-    switchAccessory(state.insulationVisible, CheckBox2);
-}
-
-void TOptionenForm::switchAccessory(bool& flag, const QCheckBox* box) {
-    flag = box->isChecked();
-    redraw();
-}
-
-void TOptionenForm::showAccessories() {
-    const std::pair<QCheckBox*, bool> boxes[] = {{CheckBox1, state.scaleVisible},
-                                                 {CheckBox2, state.insulationVisible},
-                                                 {CheckBox3, state.springTopVisible},
-                                                 {CheckBox4, state.springBottomVisible}};
-    for (const auto& [box, shown] : boxes) {
-        const QSignalBlocker quiet(box); // showing a flag does not switch it again
-        box->setChecked(shown);
-    }
+void TOptionenForm::showOptions() {
+    const QSignalBlocker quietEdit(Edit6);
+    ComboBox4->setCurrentIndex(options.typeEntry);
+    MIDI_Frame->setVisible(options.frame == OptionFrame::Midi);
+    Standard_Frame->setVisible(options.frame == OptionFrame::Standard);
+    MIDI_Frame->showChoice();
+    Standard_Frame->showChoice();
+    // The field keeps the user's cursor while its own text is shown back.
+    const QString height = QString::fromStdString(options.displayHeightText);
+    if (Edit6->text() != height) Edit6->setText(height);
+    ComboBox1->setCurrentIndex(options.fullColourEntry);
+    ComboBox2->setCurrentIndex(options.emptyColourEntry);
+    (options.railAluminium() ? RadioButton2 : RadioButton1)->setChecked(true);
+    const std::pair<QCheckBox*, bool> boxes[] = {{CheckBox1, options.scaleChecked()},
+                                                 {CheckBox2, options.insulationChecked()},
+                                                 {CheckBox3, options.springTopChecked()},
+                                                 {CheckBox4, options.springBottomChecked()}};
+    for (const auto& [box, checked] : boxes) box->setChecked(checked);
+    Image1->showChamberOf(options.state());
 }
 
 void TOptionenForm::showEvent(QShowEvent* event) {
-    showAccessories();
+    showOptions();
     TGradientForm::showEvent(event);
-}
-
-void TOptionenForm::CheckBox3Click() {
-    switchAccessory(state.springTopVisible, CheckBox3);
-}
-
-void TOptionenForm::CheckBox4Click() {
-    switchAccessory(state.springBottomVisible, CheckBox4);
-}
-
-void TOptionenForm::DefaultEinstellungen() {
-    RestoreDefaults(state);
-    resetMenuChecks();
-    ComboBox1->setCurrentIndex(state.fullColourIndex);
-    ComboBox1Change();
-    ComboBox2->setCurrentIndex(state.emptyColourIndex);
-    ComboBox2Change();
-    ComboBox4->setCurrentIndex(defaultTypeEntry);
-    ComboBox4Change();
-    (state.railAluminium ? RadioButton2 : RadioButton1)->setChecked(true);
-    // Unchecking runs the handlers of the boxes that were checked; the flags are off already.
-    for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3, CheckBox4}) box->setChecked(false);
 }

@@ -1,10 +1,11 @@
 // The options dialog "Niveauanzeiger - Optionen": indicator type, connection and float, display
-// height, flap colours, rail material and damping springs. Every control writes the scene state
-// at once and asks the main window to redraw; there is no apply step. Shown non-modally.
+// height, flap colours, rail material and damping springs. Every control hands its choice to the
+// core's options model, which writes the scene state at once and asks for a redraw; there is no
+// apply step. Shown non-modally.
 #pragma once
 
+#include "core/Options.h"
 #include "dialogs/KeLoGradForm.h"
-#include "scene/SceneState.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,8 +15,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include <functional>
-
 class TMIDI_Frame;
 class TStandard_Frame;
 class TypePicture;
@@ -23,28 +22,13 @@ class TypePicture;
 class TOptionenForm : public TGradientForm {
     Q_OBJECT
   public:
-    // redraw: the main window's paint routine; resetMenuChecks: sets the main window's
-    // display-mode check marks to the defaults.
-    TOptionenForm(SceneState& state, std::function<void()> redraw,
-                  std::function<void()> resetMenuChecks, QWidget* parent = nullptr);
+    // The dialog shows the model and hands every choice to it; creating it fills the model's
+    // lists (the language of the colour names is fixed then).
+    explicit TOptionenForm(Options& options, QWidget* parent = nullptr);
 
-    // The main window's "Default" command: snapshot back, menu checks, colours, type "R-650",
-    // rail material and check boxes.
-    void DefaultEinstellungen();
-
-    // Handlers, named after their controls.
-    void ComboBox4Change(); // type selected
-    void Edit6Change();     // display height changed
-    void ComboBox1Change(); // "voll" colour
-    void ComboBox2Change(); // "leer" colour
-    void RadioButton1Click();
-    void RadioButton2Click();
-    void CheckBox1Click();
-    void CheckBox2Click();
-    void CheckBox3Click();
-    void CheckBox4Click();
-    // The accessory boxes after the flags they switch, which the callouts switch too.
-    void showAccessories();
+    // The controls after the model: selected entries, shown frame, display-height text, rail
+    // material, check boxes and the picture.
+    void showOptions();
 
     QComboBox* ComboBox4; // "Typ:"
     TypePicture* Image1;  // the chamber of the selected type
@@ -73,17 +57,10 @@ class TOptionenForm : public TGradientForm {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void switchAccessory(bool& flag, const QCheckBox* box);
     QWidget* createDefaultPage();
     QWidget* createAccessoryPage();
     QWidget* createElectricPage();
-    void FormCreate();
-    void setUpMidiFamily();
-    void setUpStandardFamily();
-    // The main window's redraw, and the picture follows the new state.
-    void redraw();
+    void connectControls();
 
-    SceneState& state;
-    std::function<void()> repaintMainWindow;
-    std::function<void()> resetMenuChecks;
+    Options& options;
 };

@@ -3,25 +3,22 @@
 // connection records of their own.
 #pragma once
 
-#include "scene/SceneState.h"
+#include "core/Options.h"
 
 #include <QComboBox>
 #include <QFrame>
 
-#include <functional>
-
 class TStandard_Frame : public QFrame {
     Q_OBJECT
   public:
-    TStandard_Frame(SceneState& state, std::function<void()> redraw, QWidget* parent = nullptr);
-
-    // selectedFloat := the standard float chosen in ComboBox2 (kept without a choice); redraw.
-    void ComboBox1Change();
+    explicit TStandard_Frame(Options& options, QWidget* parent = nullptr);
+    // The entries the model has chosen.
+    void showChoice();
 
     QComboBox* ComboBox1; // "Anschluss:", "DN15" .. "DN32"
     QComboBox* ComboBox2; // "Schwimmer:", the standard floats
 
   private:
-    SceneState& state;
-    std::function<void()> redraw;
+    void ComboBox1Change();
+    Options& options;
 };

@@ -1,5 +1,7 @@
 #include "geometry/ChamberCut.h"
 
+#include "scene/IndicatorTypes.h"
+
 #include "geometry/ChamberPipe.h"
 #include "geometry/Primitives.h"
 
@@ -25,10 +27,10 @@ struct LiquidFrame {
 };
 
 LiquidFrame liquidFrame(const SceneState& state) {
-    // The inner floor of the bottom closure: the bore floor of the "R-760" end cap, else the
-    // top of the bottom cover's spigot.
+    // The inner floor of the bottom closure: the bore floor of the turned end cap, else the top
+    // of the bottom cover's spigot.
     const float chamberBelow = state.selectedFloat.chamberBelow;
-    const float bottom = state.typeCode == "R-760" ? -chamberBelow - 2 : -chamberBelow + 11;
+    const float bottom = hasTurnedFittings(state) ? -chamberBelow - 2 : -chamberBelow + 11;
     // With the tank shown the liquid runs on into the tank's fitting.
     const float length = state.connection.nozzleLength;
     const float nozzleEnd = state.tankMode != DisplayMode::Off
@@ -126,7 +128,7 @@ void drawNozzleLiquid(const LiquidFrame& f, float centre) {
 
 } // namespace
 
-void DrawChamberCut(SceneState& state, const ChamberPart& pipe, bool floatShown) {
+void DrawChamberCut(const SceneState& state, const ChamberPart& pipe, bool floatShown) {
     MatrixScope scope;
     applyPose(pipe.pose);
     DrawChamber(state, pipe, false);

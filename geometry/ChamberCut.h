@@ -3,4 +3,4 @@
 
 #include "scene/SceneState.h"
 
-void DrawChamberCut(SceneState& state, const ChamberPart& pipe, bool floatShown);
+void DrawChamberCut(const SceneState& state, const ChamberPart& pipe, bool floatShown);

@@ -4,20 +4,13 @@
 #include "geometry/Primitives.h"
 #include "geometry/ProcessConnections.h"
 #include "geometry/Springs.h"
+#include "scene/IndicatorTypes.h"
 
 #include <GL/gl.h>
 
 #include <cmath>
 
 namespace {
-
-bool isR760(const SceneState& state) {
-    return state.typeCode == "R-760";
-}
-
-bool hasDishedCap(const SceneState& state) {
-    return state.typeCode == "R-640" || state.typeCode == "R-520" || state.typeCode == "R-410";
-}
 
 constexpr float insulationThickness = 20;
 constexpr float insulationSlotHalfWidth = 17;
@@ -82,7 +75,7 @@ void drawWallSections(const SceneState& state, const ChamberHeights& h, float ho
 
 // Sections of the insulation in the cut plane, interrupted at the back by the connections
 // and at the front by the slot for the indicator rail.
-void drawInsulationSections(SceneState& state, const ChamberHeights& h, float holeRadius) {
+void drawInsulationSections(const SceneState& state, const ChamberHeights& h, float holeRadius) {
     const float rOut = state.pipeOuterRadius, rIns = rOut + insulationThickness;
     const float yUpper = state.displayHeight;
     const TintScope dark(state, Tint::Dark);
@@ -107,11 +100,12 @@ void drawInsulationSections(SceneState& state, const ChamberHeights& h, float ho
 }
 
 // The near-black jacket round the pipe with its slot for the rail and closed ends.
-void drawInsulationJacket(SceneState& state, const ChamberHeights& h, float holeRadius, bool full) {
+void drawInsulationJacket(const SceneState& state, const ChamberHeights& h, float holeRadius,
+                          bool full) {
     const float rOut = state.pipeOuterRadius, rIns = rOut + insulationThickness;
     const int n = segmentsFor(full);
     const TintScope dark(state, Tint::Dark);
-    if (isR760(state)) {
+    if (hasTurnedFittings(state)) {
         // Reaches down over the bottom end fitting and closes above the top fitting.
         const float yLow = h.bodyBottom - 30.5f, yHigh = h.bodyTop + 15.5f;
         DrawChamberWall(state, full,
@@ -138,16 +132,16 @@ void drawInsulationJacket(SceneState& state, const ChamberHeights& h, float hole
 void drawSprings(const SceneState& state, const ChamberHeights& h, bool full) {
     if (state.springTopVisible) {
         MatrixScope scope;
-        glTranslatef(0, isR760(state) ? h.top : h.top - 10, 0);
+        glTranslatef(0, hasTurnedFittings(state) ? h.top : h.top - 10, 0);
         glRotatef(180, 1, 0, 0);
-        if (isR760(state))
+        if (hasTurnedFittings(state))
             DrawSmallSpring(state, full);
         else
             DrawLargeSpring(state, full);
     }
     if (state.springBottomVisible) {
         MatrixScope scope;
-        if (isR760(state)) {
+        if (hasTurnedFittings(state)) {
             glTranslatef(0, h.bottom, 0);
             DrawSmallSpring(state, full);
         } else {
@@ -158,7 +152,7 @@ void drawSprings(const SceneState& state, const ChamberHeights& h, bool full) {
 }
 
 // "R-760": turned fittings at both ends, the bottom one with its seal ring and cap.
-void drawTurnedEnds(SceneState& state, const ChamberHeights& h, bool full) {
+void drawTurnedEnds(const SceneState& state, const ChamberHeights& h, bool full) {
     {
         MatrixScope scope;
         glTranslatef(0, h.top - 5.5f, 0);
@@ -174,8 +168,8 @@ void drawTurnedEnds(SceneState& state, const ChamberHeights& h, bool full) {
 
 // The other types: a dished cap or a bolted cover set on top, a bolted cover set with drain
 // plug at the bottom.
-void drawBoltedEnds(SceneState& state, const std::array<PlacedPart, chamberElementCount>& element,
-                    bool full) {
+void drawBoltedEnds(const SceneState& state,
+                    const std::array<PlacedPart, chamberElementCount>& element, bool full) {
     if (hasDishedCap(state)) {
         DrawDishedCap(state, full);
     } else {
@@ -241,7 +235,7 @@ ChamberHeights chamberHeights(const SceneState& state) {
     ChamberHeights h;
     h.top = state.displayHeight + state.selectedFloat.chamberAbove;
     h.bottom = -state.selectedFloat.chamberBelow;
-    if (isR760(state)) {
+    if (hasTurnedFittings(state)) {
         h.bodyBottom = h.bottom + 30;
         h.bodyTop = h.top;
     } else {
@@ -258,19 +252,19 @@ void ConstructChamber(ChamberPart& pipe) {
     for (PlacedPart& element : pipe.elements) element = PlacedPart{};
 }
 
-void DrawChamberWhole(SceneState& state, const ChamberPart& pipe) {
+void DrawChamberWhole(const SceneState& state, const ChamberPart& pipe) {
     MatrixScope scope;
     applyPose(pipe.pose);
     DrawChamber(state, pipe, true);
 }
 
-void DrawChamber(SceneState& state, const ChamberPart& pipe, bool full) {
+void DrawChamber(const SceneState& state, const ChamberPart& pipe, bool full) {
     const auto& element = pipe.elements;
     const ChamberHeights h = chamberHeights(state);
 
     DrawChamberBody(state, element[ceBody], full);
 
-    if (isR760(state))
+    if (hasTurnedFittings(state))
         drawTurnedEnds(state, h, full);
     else
         drawBoltedEnds(state, element, full);
@@ -283,7 +277,7 @@ void DrawChamber(SceneState& state, const ChamberPart& pipe, bool full) {
     }
 }
 
-void DrawChamberBody(SceneState& state, const PlacedPart& placement, bool full) {
+void DrawChamberBody(const SceneState& state, const PlacedPart& placement, bool full) {
     MatrixScope scope;
     applyPose(placement.pose);
     const ChamberHeights h = chamberHeights(state);

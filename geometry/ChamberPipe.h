@@ -13,9 +13,9 @@ struct ChamberHeights {
 ChamberHeights chamberHeights(const SceneState& state);
 
 void ConstructChamber(ChamberPart& pipe);
-void DrawChamberWhole(SceneState& state, const ChamberPart& pipe);
-void DrawChamber(SceneState& state, const ChamberPart& pipe, bool full);
-void DrawChamberBody(SceneState& state, const PlacedPart& placement, bool full);
+void DrawChamberWhole(const SceneState& state, const ChamberPart& pipe);
+void DrawChamber(const SceneState& state, const ChamberPart& pipe, bool full);
+void DrawChamberBody(const SceneState& state, const PlacedPart& placement, bool full);
 
 // A wall round the chamber axis from yBottom to yTop, cut by the two connection holes and, for
 // the insulation, by the slot for the rail in front.

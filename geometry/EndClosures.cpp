@@ -74,7 +74,7 @@ void drawPipeFlange(const SceneState& state, bool full, float end, float inward)
 }
 
 // Gasket ring in the flange recess, between the pipe bore and the recess wall.
-void drawGasket(SceneState& state, bool full, float end, float inward) {
+void drawGasket(const SceneState& state, bool full, float end, float inward) {
     const float rIn = state.pipeInnerRadius, recess = state.pipeOuterRadius + 6;
     const auto y = [&](float h) { return end + inward * h; };
     const TintScope green(state, Tint::Green);
@@ -310,13 +310,13 @@ void DrawBoltsBottom(const SceneState& state, const PlacedPart& placement, bool 
               Corners{{{1, 1}, {1, -1}, {-1, 1}, {-1, -1}}});
 }
 
-void DrawGasketTop(SceneState& state, const PlacedPart& placement, bool full) {
+void DrawGasketTop(const SceneState& state, const PlacedPart& placement, bool full) {
     MatrixScope scope;
     applyPose(placement.pose);
     drawGasket(state, full, chamberHeights(state).top, -1);
 }
 
-void DrawGasketBottom(SceneState& state, const PlacedPart& placement, bool full) {
+void DrawGasketBottom(const SceneState& state, const PlacedPart& placement, bool full) {
     MatrixScope scope;
     applyPose(placement.pose);
     drawGasket(state, full, chamberHeights(state).bottom, 1);
@@ -338,7 +338,7 @@ void DrawDrainPlug(const SceneState& state, const PlacedPart& placement, bool fu
     p.ring(b + 11, 0, 8);
 }
 
-void DrawPlugGasket(SceneState& state, const PlacedPart& placement, bool full) {
+void DrawPlugGasket(const SceneState& state, const PlacedPart& placement, bool full) {
     MatrixScope scope;
     applyPose(placement.pose);
     const float b = chamberHeights(state).bottom;
@@ -393,7 +393,7 @@ void DrawBottomEndFitting(const SceneState& state, bool full) {
         {{0, 20}, {18, 20}, {23, 16.85f}, {30, 16.85f}, {30, 15}, {1.5f, 15}, {0, 16.5f}});
 }
 
-void DrawBottomEndRing(SceneState& state, bool full) {
+void DrawBottomEndRing(const SceneState& state, bool full) {
     const TintScope green(state, Tint::Green);
     const Profile p(state, full);
     p.strip(16.6f, 20.4f, -1.5f, -1.5f);

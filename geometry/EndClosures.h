@@ -11,12 +11,12 @@ void DrawCoverTop(const SceneState& state, const PlacedPart& placement, bool ful
 void DrawCoverBottom(const SceneState& state, const PlacedPart& placement, bool full);
 void DrawBoltsTop(const SceneState& state, const PlacedPart& placement, bool full);
 void DrawBoltsBottom(const SceneState& state, const PlacedPart& placement, bool full);
-void DrawGasketTop(SceneState& state, const PlacedPart& placement, bool full);
-void DrawGasketBottom(SceneState& state, const PlacedPart& placement, bool full);
+void DrawGasketTop(const SceneState& state, const PlacedPart& placement, bool full);
+void DrawGasketBottom(const SceneState& state, const PlacedPart& placement, bool full);
 void DrawDrainPlug(const SceneState& state, const PlacedPart& placement, bool full);
-void DrawPlugGasket(SceneState& state, const PlacedPart& placement, bool full);
+void DrawPlugGasket(const SceneState& state, const PlacedPart& placement, bool full);
 void DrawTopEndFitting(const SceneState& state, bool full);
 void DrawBottomEndFitting(const SceneState& state, bool full);
-void DrawBottomEndRing(SceneState& state, bool full);
+void DrawBottomEndRing(const SceneState& state, bool full);
 void DrawBottomEndCap(const SceneState& state, bool full);
 void DrawBolt(const SceneState& state, float angle, float x, float y, float z);

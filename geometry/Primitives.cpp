@@ -189,7 +189,7 @@ MatrixScope::~MatrixScope() {
     glPopMatrix();
 }
 
-TintScope::TintScope(SceneState& state, Tint tint)
+TintScope::TintScope(const SceneState& state, Tint tint)
     : flag(tint == Tint::Green ? state.greenTint : state.darkTint), previous(flag) {
     flag = true;
 }

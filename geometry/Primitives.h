@@ -132,7 +132,7 @@ enum class Tint { Green, Dark };
 // every exit path, so that no tint outlives the gasket or insulation it belongs to.
 class TintScope : ScopeGuard {
   public:
-    TintScope(SceneState& state, Tint tint);
+    TintScope(const SceneState& state, Tint tint);
     ~TintScope();
 
   private:

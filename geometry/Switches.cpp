@@ -4,13 +4,11 @@
 
 #include <GL/gl.h>
 
-void DrawUpperSwitch(const SceneState& state, SwitchPart& part, bool full) {
-    part.switchPoint = state.displayHeight - 70;
+void DrawUpperSwitch(const SceneState& state, const SwitchPart& part, bool full) {
     DrawSwitch(state, part, full, part.switchPoint);
 }
 
-void DrawLowerSwitch(const SceneState& state, SwitchPart& part, bool full) {
-    part.switchPoint = 90; // fixed, whatever the display height
+void DrawLowerSwitch(const SceneState& state, const SwitchPart& part, bool full) {
     DrawSwitch(state, part, full, part.switchPoint);
 }
 

@@ -2,9 +2,9 @@
 // start and stop, zoom in and zoom out, each also in a highlighted version for hover.
 #pragma once
 
-#include <QPixmap>
+#include "core/Controls.h"
 
-enum class ButtonPicture { Start, Stop, StartUpDown, StopUpDown, ZoomIn, ZoomOut };
+#include <QPixmap>
 
 // At `ratio` device pixels per pixel, so that it is sharp on a high-density screen.
 QPixmap buttonPicture(ButtonPicture picture, bool highlighted, qreal ratio = 1);

@@ -18,9 +18,10 @@ void BuildAssembly(SceneState& state) {
     state.switch1 = SwitchPart{};
     state.switch2 = SwitchPart{};
     state.transmitter = PlacedPart{};
+    PlaceSwitchPoints(state);
 }
 
-void DrawAssembly(SceneState& state, const PlacedPart& assembly) {
+void DrawAssembly(const SceneState& state, const PlacedPart& assembly) {
     MatrixScope scope;
     applyPose(assembly.pose);
     if (assembly.mode == DisplayMode::Off) return;

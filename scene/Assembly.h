@@ -5,4 +5,4 @@
 #include "scene/SceneState.h"
 
 void BuildAssembly(SceneState& state);
-void DrawAssembly(SceneState& state, const PlacedPart& assembly);
+void DrawAssembly(const SceneState& state, const PlacedPart& assembly);

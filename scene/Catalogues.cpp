@@ -1,6 +1,12 @@
 #include "scene/Catalogues.h"
 
-const std::array<std::string, 6> typeCodes = {"R-410", "R-520", "R-530", "R-640", "R-650", "R-760"};
+#include "scene/IndicatorTypes.h"
+
+const std::array<std::string, 6> typeCodes = [] {
+    std::array<std::string, 6> codes;
+    for (std::size_t i = 0; i < codes.size(); ++i) codes[i] = indicatorTypes[i].code;
+    return codes;
+}();
 
 // name, outer, inner, nozzle length, flange, bolt circle, bolt hole, flange thickness, face,
 // face height, bolts

@@ -1,5 +1,7 @@
 #include "scene/DisplayHeight.h"
 
+#include "scene/IndicatorTypes.h"
+
 #include "scene/FixedFormat.h"
 
 #include <charconv>
@@ -51,5 +53,6 @@ void ApplyDisplayHeight(SceneState& state, double value) {
     state.level = state.displayHeight / 2;
     // nearbyint rounds halves to even in the default rounding mode.
     const auto tens = std::int32_t(std::nearbyint(state.displayHeight / 10.0f));
-    state.flapCount = tens + (state.typeCode == "R-760" ? 5 : 9);
+    state.flapCount = tens + flapAddendOf(state.typeCode);
+    PlaceSwitchPoints(state);
 }

@@ -10,10 +10,17 @@ void InitialiseSceneState(SceneState& state) {
     state.emptyColour = colourTable[state.emptyColourIndex];
     state.connection = connectionCatalogue[connectionRowFirstMidi];
     state.selectedFloat = midiFloatCatalogue[3];
+    PlaceSwitchPoints(state);
 }
 
 void RestoreDefaults(SceneState& state) {
     state.options() = state.defaults.options;
     state.modes() = state.defaults.modes;
     state.view() = state.defaults.view;
+    PlaceSwitchPoints(state);
+}
+
+void PlaceSwitchPoints(SceneState& state) {
+    state.switch1.switchPoint = state.displayHeight - 70;
+    state.switch2.switchPoint = 90;
 }

@@ -107,7 +107,7 @@ struct FlapsPart : PlacedPart {
 };
 
 struct SwitchPart : PlacedPart {
-    float switchPoint = 0; // written each time the switch is drawn
+    float switchPoint = 0; // where the level trips it; PlaceSwitchPoints keeps it in step
 };
 
 struct TankPart : PlacedPart {
@@ -182,18 +182,11 @@ struct SceneState : ModelOptions, DisplayModes, ViewBlock {
     bool swingForward = true;
     float demoPosition = 0.0f;
     float animationSpeed = 0.2f;
-    bool hoverImageActive = true;
-    bool painting = false;
 
-    // Window and rendering
-    std::int32_t lastHeight = 0;
-    std::int32_t lastWidth = 0;
-    std::string settingsDir;
-    bool settingsDirPersonal = false; // the user's own folder: made on the first write if missing
+    // Rendering
     float backgroundRed = 0.643f;
     float backgroundGreen = 0.745f;
     float backgroundBlue = 1.000f;
-    std::int32_t frameCount = 0;
     bool smoothEdges = false;       // frames multisampled, so that edges are smooth
     bool smoothEdgesChosen = false; // by the user or kelo.ini; otherwise the renderer decides
 
@@ -216,9 +209,11 @@ struct SceneState : ModelOptions, DisplayModes, ViewBlock {
     FlapColour fullColour;
     FlapColour emptyColour;
 
-    // Tint flags that recolour the shape primitives around gaskets and insulation
-    bool greenTint = false;
-    bool darkTint = false;
+    // Tint flags that recolour the shape primitives around gaskets and insulation. They belong to
+    // the drawing of one part (set and put back by TintScope), so drawing, which takes the state
+    // as it stands, may set them.
+    mutable bool greenTint = false;
+    mutable bool darkTint = false;
 
     DefaultsSnapshot defaults;
 
@@ -228,8 +223,12 @@ struct SceneState : ModelOptions, DisplayModes, ViewBlock {
 };
 
 // The module initialisation that runs before any window exists: defaults snapshot, flap
-// colours from the colour table, start entries of connection and selectedFloat.
+// colours from the colour table, start entries of connection and selectedFloat, switch points.
 void InitialiseSceneState(SceneState& state);
 
 // Copies the defaults snapshot back over the options, display modes and view.
 void RestoreDefaults(SceneState& state);
+
+// The switch points after the display height: the upper switch 70 below the upper connection,
+// the lower one at 90 whatever the height. Every change of the display height calls it.
+void PlaceSwitchPoints(SceneState& state);

@@ -21,8 +21,7 @@ float readoutAnchorX(int clientWidth, int clientHeight) {
     return aspectRatio(clientWidth, clientHeight) * 200 - 40;
 }
 
-void RenderScene(SceneState& state, int clientWidth, int clientHeight) {
-    state.frameCount += 1;
+void RenderScene(const SceneState& state, int clientWidth, int clientHeight) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -38,8 +37,6 @@ void RenderScene(SceneState& state, int clientWidth, int clientHeight) {
         glRotatef(state.cameraRotX, 1, 0, 0);
         glRotatef(state.cameraRotY, 0, 1, 0);
         glRotatef(state.cameraRotZ, 0, 0, 1);
-        state.assembly.pose.posY = -200;
-        state.tank.pose.posY = -200;
         // The tank is shown only while the chamber pipe is shown.
         if (state.pipeMode != DisplayMode::Off) DrawTank(state, state.tank);
         DrawAssembly(state, state.assembly);

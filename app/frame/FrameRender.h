@@ -9,8 +9,8 @@
 float readoutAnchorX(int clientWidth, int clientHeight);
 
 // Clear, polygon mode, camera transform, tank and assembly, then the read-outs; flushes but does
-// not present (the window system swaps the buffers).
-void RenderScene(SceneState& state, int clientWidth, int clientHeight);
+// not present (the window system swaps the buffers). Drawing only reads the state.
+void RenderScene(const SceneState& state, int clientWidth, int clientHeight);
 
 // Perspective of 15 degrees vertical field of view, near 1000, far 10000, and the viewport. The
 // matrix mode stays at projection; RenderScene switches back to model-view.

@@ -1,13 +1,13 @@
 #include "app/frame/PaintLoop.h"
 
-bool BeginPaintLoop(SceneState& state) {
-    if (state.painting) return false;
-    state.painting = true;
+bool PaintLoop::begin() {
+    if (painting) return false;
+    painting = true;
     return true;
 }
 
-bool ContinuePaintLoop(SceneState& state) {
+bool PaintLoop::passDone(const SceneState& state) {
     if (state.levelDemoRunning || state.swingDemoRunning) return true;
-    state.painting = false;
+    painting = false;
     return false;
 }

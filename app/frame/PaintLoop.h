@@ -5,10 +5,17 @@
 
 #include "scene/SceneState.h"
 
-// A redraw request. True when a new loop starts and its first pass must be scheduled; false
-// when the loop already runs.
-bool BeginPaintLoop(SceneState& state);
+class PaintLoop {
+  public:
+    // A redraw request. True when a new loop starts and its first pass must be scheduled; false
+    // when the loop already runs.
+    bool begin();
+    // Called after a pass has rendered its frame. True when another pass must follow; otherwise
+    // the loop ends here.
+    bool passDone(const SceneState& state);
+    // The loop runs: a pass is scheduled or under way.
+    bool running() const { return painting; }
 
-// Called after a pass has rendered its frame. True when another pass must follow; otherwise the
-// loop ends here.
-bool ContinuePaintLoop(SceneState& state);
+  private:
+    bool painting = false;
+};

@@ -4,5 +4,6 @@
 #include "scene/SceneState.h"
 
 // On a state that has been through InitialiseSceneState: constructs the assembly and the tank,
-// sets the frame count to zero and shows the switches, the transmitter and the measuring scale.
+// places both where the frame draws them and shows the switches, the transmitter and the
+// measuring scale.
 void BuildStartScene(SceneState& state);

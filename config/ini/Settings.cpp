@@ -76,16 +76,8 @@ void ReadVersion(SceneState& state, const std::string& programFolder) {
     state.versionText = readIniValue(path, optionsSection, "version", state.versionText);
 }
 
-void ReadSettings(SceneState& state, const std::string& programFolder,
-                  const std::string& userFolder) {
-    const SettingsPlace place = mainWindowSettingsPlace(programFolder, userFolder);
-    state.settingsDir = place.folder;
-    state.settingsDirPersonal = place.personal;
-    // Without a folder (no home folder known) there is no file: the defaults apply.
-    const LayeredSettings file{
-        loadIfNamed(place.folder.empty() ? "" : place.folder + settingsFileName),
-        loadIfNamed(place.defaults)};
-
+void ApplySettings(SceneState& state, const SettingsTexts& texts) {
+    const LayeredSettings file{IniFile(texts.own), IniFile(texts.defaults)};
     if (auto code = languageCodeFor(file.value(optionsSection, "language", "Error"))) {
         state.languageCode = std::move(*code);
     }
@@ -99,22 +91,52 @@ void ReadSettings(SceneState& state, const std::string& programFolder,
     if (state.smoothEdgesChosen) state.smoothEdges = smooth == smoothOn;
 }
 
-bool WriteSettings(const SceneState& state) {
-    if (state.settingsDir.empty()) return false;
+std::optional<std::string> SettingsToSave(const SceneState& state, const SettingsTexts& current) {
+    if (!current.ownComplete) return std::nullopt;
     try {
-        const std::string path = state.settingsDir + settingsFileName;
-        IniFile file = IniFile::load(path);
-        if (state.settingsDirPersonal && !createFolders(state.settingsDir)) return false;
+        IniFile file(current.own);
         // Smoothing is written once it was chosen, so a file without a choice stays as it was.
         const bool smoothWritten =
             !state.smoothEdgesChosen ||
             file.setValue(optionsSection, smoothEdgesKey, state.smoothEdges ? smoothOn : smoothOff);
-        return file.setValue(colourSection, "red", formatColourComponent(state.backgroundRed)) &&
-               file.setValue(colourSection, "green",
-                             formatColourComponent(state.backgroundGreen)) &&
-               file.setValue(colourSection, "blue", formatColourComponent(state.backgroundBlue)) &&
-               smoothWritten && file.save(path);
+        if (file.setValue(colourSection, "red", formatColourComponent(state.backgroundRed)) &&
+            file.setValue(colourSection, "green", formatColourComponent(state.backgroundGreen)) &&
+            file.setValue(colourSection, "blue", formatColourComponent(state.backgroundBlue)) &&
+            smoothWritten)
+            return file.text();
+        return std::nullopt;
     } catch (...) {
-        return false; // out of memory: the old file stays as it was
+        return std::nullopt; // out of memory: the old file stays as it was
     }
+}
+
+SettingsFile::SettingsFile(const std::string& programFolder, const std::string& userFolder)
+    : where(mainWindowSettingsPlace(programFolder, userFolder)) {}
+
+// Without a folder (no home folder known) there is no file: the defaults apply.
+SettingsTexts SettingsFile::load() const {
+    const IniFile own = loadIfNamed(where.folder.empty() ? "" : where.folder + settingsFileName);
+    return {own.text(), loadIfNamed(where.defaults).text(), own.savable()};
+}
+
+bool SettingsFile::save(const std::string& text) const {
+    if (where.folder.empty()) return false;
+    try {
+        if (where.personal && !createFolders(where.folder)) return false;
+        return IniFile(text).save(where.folder + settingsFileName);
+    } catch (...) {
+        return false;
+    }
+}
+
+SettingsFile ReadSettings(SceneState& state, const std::string& programFolder,
+                          const std::string& userFolder) {
+    SettingsFile file(programFolder, userFolder);
+    ApplySettings(state, file.load());
+    return file;
+}
+
+bool WriteSettings(const SceneState& state, const SettingsFile& file) {
+    const auto text = SettingsToSave(state, file.load());
+    return text && file.save(*text);
 }

@@ -9,10 +9,10 @@
 
 TEST_F(WindowTest, ColourDialogAppliesToTheWindowAndTheView) {
     stopDemos();
-    TColor_dlg dialog(*state, [this] {
-        window->applyBackgroundColour();
-        window->FormPaint();
-    });
+    TColor_dlg dialog(window->core().colourChoice(), state->languageCode);
+    SecondaryWindows secondary;
+    secondary.refreshColour = [&dialog] { dialog.showChoice(); };
+    window->setSecondaryWindows(secondary);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     dialog.ScrollBar1->setValue(255);

@@ -1,5 +1,5 @@
 // The background colour dialog with real clicks and key presses.
-#include "dialogs/Color.h"
+#include "ColourDialogOn.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -16,12 +16,13 @@ class ColourDialogTest : public testing::Test {
   protected:
     void SetUp() override {
         InitialiseSceneState(state);
-        dialog = std::make_unique<TColor_dlg>(state, [this] { ++applications; });
+        shown = std::make_unique<ColourDialogOn>(state, [this] { ++applications; });
+        dialog = &shown->dialog;
         open();
     }
     void open() {
         dialog->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
     }
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     std::array<int, 3> sliders() const {
@@ -30,7 +31,8 @@ class ColourDialogTest : public testing::Test {
     }
 
     SceneState state;
-    std::unique_ptr<TColor_dlg> dialog;
+    std::unique_ptr<ColourDialogOn> shown;
+    TColor_dlg* dialog = nullptr;
     int applications = 0;
 };
 

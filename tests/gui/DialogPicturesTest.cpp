@@ -1,5 +1,5 @@
 // Pictures of the dialogs in both languages, written to the picture folder for inspection.
-#include "dialogs/Color.h"
+#include "ColourDialogOn.h"
 #include "dialogs/Kontaktadresse.h"
 #include "dialogs/aboutdlg.h"
 
@@ -39,8 +39,8 @@ TEST(DialogPictures, EachWindowInBothLanguages) {
         SceneState state;
         InitialiseSceneState(state);
         state.languageCode = language;
-        TColor_dlg colour(state, [] {});
-        save(colour, QString("colour-dialog-") + language);
+        ColourDialogOn colour(state, [] {});
+        save(colour.dialog, QString("colour-dialog-") + language);
         TKontaktadresseForm contact(state);
         save(contact, QString("contact-") + language);
         TGradientForm sizeable(state.languageCode, FormBorder::Sizeable);

@@ -24,7 +24,10 @@ TEST_F(WindowTest, AColourFarOutOfRangeGivesTheBrightestWindowColourAndSlider) {
     state->backgroundGreen = -1e30f;
     window->applyBackgroundColour();
     EXPECT_EQ(window->palette().color(QPalette::Window), QColor(255, 0, 255));
-    TColor_dlg dialog(*state, [] {});
+    TColor_dlg dialog(window->core().colourChoice(), state->languageCode);
+    SecondaryWindows secondary;
+    secondary.refreshColour = [&dialog] { dialog.showChoice(); };
+    window->setSecondaryWindows(secondary);
     dialog.show();
     EXPECT_EQ(dialog.ScrollBar1->value(), 255);
     EXPECT_EQ(dialog.ScrollBar2->value(), 0);

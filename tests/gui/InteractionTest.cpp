@@ -179,11 +179,11 @@ TEST_F(WindowTest, StartStopButtonsToggleOnlyTheirOwnDemo) {
     EXPECT_FALSE(state->swingDemoRunning);
     EXPECT_TRUE(state->levelDemoRunning);
     EXPECT_TRUE(waitForFrames(2));
-    EXPECT_TRUE(state->painting) << "the level demo keeps the loop running";
+    EXPECT_TRUE(window->core().painting()) << "the level demo keeps the loop running";
     QTest::mouseClick(window->imageButton("Start_Stop_Image_UpDown"), Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !state->painting; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->core().painting(); }, 5000));
     QTest::mouseClick(window->imageButton("Start_Stop_Image"), Qt::LeftButton);
-    EXPECT_TRUE(state->painting) << "starting a demo restarts the loop";
+    EXPECT_TRUE(window->core().painting()) << "starting a demo restarts the loop";
 }
 
 TEST_F(WindowTest, PolygonModeChangesAtTheNextFrameAndDefaultRestoresFill) {

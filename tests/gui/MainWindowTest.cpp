@@ -34,9 +34,9 @@ TEST_F(WindowTest, PaintLoopRunsWhileADemoRunsAndStopsAfterwards) {
     const float before = state->cameraRotY;
     EXPECT_TRUE(QTest::qWaitFor([&] { return state->cameraRotY != before; }, 5000))
         << "the swing demo advances with every frame";
-    EXPECT_TRUE(state->painting);
+    EXPECT_TRUE(window->core().painting());
     stopDemos();
-    EXPECT_FALSE(state->painting);
+    EXPECT_FALSE(window->core().painting());
     const int presented = framesPresented;
     // Nothing to wait for: the test shows that no frame comes during a while.
     QTest::qWait(300);
@@ -44,10 +44,10 @@ TEST_F(WindowTest, PaintLoopRunsWhileADemoRunsAndStopsAfterwards) {
 }
 
 TEST_F(WindowTest, RedrawRequestDuringTheLoopOnlyChangesState) {
-    ASSERT_TRUE(state->painting);
+    ASSERT_TRUE(window->core().painting());
     state->zoom = 100;
     window->FormPaint(); // returns at once; the running loop shows the change
-    EXPECT_TRUE(state->painting);
+    EXPECT_TRUE(window->core().painting());
     EXPECT_TRUE(waitForFrames(2)) << "the loop goes on";
     EXPECT_FLOAT_EQ(state->zoom, 100);
 }

@@ -28,22 +28,19 @@ class OptionsDialogTest : public WindowTest {
         dialog = createDialog();
         SecondaryWindows secondary;
         secondary.showOptions = [this] { ShowInFront(dialog.get(), window.get()); };
-        secondary.restoreDefaults = [this] { dialog->DefaultEinstellungen(); };
+        secondary.refreshOptions = [this] { dialog->showOptions(); };
         window->setSecondaryWindows(std::move(secondary));
+        redrawsBefore = window->core().redrawRequests();
     }
     void TearDown() override {
         dialog.reset();
         WindowTest::TearDown();
     }
     std::unique_ptr<TOptionenForm> createDialog() {
-        return std::make_unique<TOptionenForm>(
-            *state,
-            [this] {
-                ++redraws;
-                window->FormPaint();
-            },
-            [this] { window->CheckDisplayModeEntries(); });
+        return std::make_unique<TOptionenForm>(window->core().options());
     }
+    // The redraws the dialog asked for.
+    int redraws() const { return window->core().redrawRequests() - redrawsBefore; }
     void showDialog() {
         ShowInFront(dialog.get(), window.get());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
@@ -96,7 +93,7 @@ class OptionsDialogTest : public WindowTest {
     }
 
     std::unique_ptr<TOptionenForm> dialog;
-    int redraws = 0;
+    int redrawsBefore = 0;
 };
 
 TEST_F(OptionsDialogTest, StartsHiddenWithTheCataloguesListedAndNoTypeChosen) {
@@ -113,7 +110,7 @@ TEST_F(OptionsDialogTest, StartsHiddenWithTheCataloguesListedAndNoTypeChosen) {
     EXPECT_EQ(dialog->ComboBox1->currentText(), "Red");
     EXPECT_EQ(dialog->ComboBox2->currentText(), "White");
     EXPECT_EQ(state->typeCode, "R-760") << "creating the dialog changes nothing";
-    EXPECT_EQ(redraws, 0);
+    EXPECT_EQ(redraws(), 0);
 
     state->languageCode = "d";
     const auto german = createDialog();
@@ -136,14 +133,14 @@ TEST_F(OptionsDialogTest, TypedDisplayHeightIsLimitedAndMovesTheLevel) {
 
     // Every keystroke applies the text so far: "1", "10" and "100" pass through 150.
     typeHeight("");
-    const int before = redraws;
+    const int before = redraws();
     for (const char* key : {"1", "0", "0"}) {
         QTest::keyClicks(dialog->Edit6, key);
         expectHeight(150);
     }
     QTest::keyClicks(dialog->Edit6, "0");
     expectHeight(1000);
-    EXPECT_EQ(redraws, before + 4);
+    EXPECT_EQ(redraws(), before + 4);
 }
 
 TEST_F(OptionsDialogTest, AnyTextKeepsTheModelInRange) {
@@ -185,9 +182,9 @@ TEST_F(OptionsDialogTest, EachTypeSetsUpItsFamily) {
     for (int entry = R410; entry <= R760; ++entry) {
         const auto& e = expected[entry];
         SCOPED_TRACE(typeCodes[entry]);
-        const int before = redraws;
+        const int before = redraws();
         choose(dialog->ComboBox4, entry);
-        EXPECT_GT(redraws, before);
+        EXPECT_GT(redraws(), before);
         EXPECT_EQ(state->typeCode, typeCodes[entry]);
         EXPECT_EQ(dialog->Edit6->text(), " 1234.50");
         EXPECT_FLOAT_EQ(state->level, 1234.5f / 2);
@@ -244,7 +241,7 @@ TEST_F(OptionsDialogTest, FrameListsChooseConnectionAndFloatUntilTheNextTypeSele
 TEST_F(OptionsDialogTest, AccessoryPageSetsColoursMaterialAndSprings) {
     showDialog();
     openPage(1);
-    const int before = redraws;
+    const int before = redraws();
     choose(dialog->ComboBox1, 2);
     EXPECT_EQ(state->fullColour.englishName, "Green");
     choose(dialog->ComboBox2, 14);
@@ -255,8 +252,8 @@ TEST_F(OptionsDialogTest, AccessoryPageSetsColoursMaterialAndSprings) {
     EXPECT_FALSE(state->railAluminium);
     clickIndicator(dialog->RadioButton2);
     EXPECT_TRUE(state->railAluminium);
-    EXPECT_GE(redraws, before + 4) << "colours and material show at once";
-    const int afterColours = redraws;
+    EXPECT_GE(redraws(), before + 4) << "colours and material show at once";
+    const int afterColours = redraws();
 
     clickIndicator(dialog->CheckBox3);
     EXPECT_TRUE(state->springTopVisible);
@@ -265,14 +262,14 @@ TEST_F(OptionsDialogTest, AccessoryPageSetsColoursMaterialAndSprings) {
     EXPECT_TRUE(state->springBottomVisible);
     clickIndicator(dialog->CheckBox3);
     EXPECT_FALSE(state->springTopVisible);
-    EXPECT_EQ(redraws, afterColours + 3);
+    EXPECT_EQ(redraws(), afterColours + 3);
 
     EXPECT_TRUE(dialog->CheckBox1->isChecked()) << "the scale is shown from the start";
     clickIndicator(dialog->CheckBox1);
     EXPECT_FALSE(state->scaleVisible);
     clickIndicator(dialog->CheckBox2);
     EXPECT_TRUE(state->insulationVisible);
-    EXPECT_EQ(redraws, afterColours + 5);
+    EXPECT_EQ(redraws(), afterColours + 5);
 }
 
 TEST_F(OptionsDialogTest, ButtonsCloseOrDoNothingAndKeepEveryChange) {

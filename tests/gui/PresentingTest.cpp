@@ -145,7 +145,7 @@ TEST_F(WindowTest, SmoothEdgesAreOffOnSoftwareRenderersAndKeptOnceChosen) {
     EXPECT_GT(countPixels(smooth, isSectionRed), 100);
 
     window->close();
-    QFile file(QString::fromStdString(state->settingsDir) + "kelo.ini");
+    QFile file(QString::fromStdString(window->settingsFile().place().folder) + "kelo.ini");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("smoothedges=ein"));
 }

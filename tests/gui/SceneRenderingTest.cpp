@@ -28,11 +28,9 @@ class SceneRenderingTest : public WindowTest {
   protected:
     // Chooses a type the way the user does, in the options dialog.
     void selectType(const std::string& type) {
-        if (!options)
-            options = std::make_unique<TOptionenForm>(
-                *state, [this] { window->FormPaint(); }, [] {});
+        if (!options) options = std::make_unique<TOptionenForm>(window->core().options());
         options->ComboBox4->setCurrentText(QString::fromStdString(type));
-        options->ComboBox4Change();
+        window->core().options().ComboBox4Change(options->ComboBox4->currentIndex());
     }
     QImage render() {
         paintStill();

@@ -32,7 +32,7 @@ class WindowTest : public testing::Test {
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         // The first redraw request, made once the window is shown, starts the demos' loop.
-        ASSERT_TRUE(QTest::qWaitFor([this] { return state->painting; }, timeoutMs));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return window->core().painting(); }, timeoutMs));
         ASSERT_TRUE(waitForFrames(1)) << "the paint loop presents its first frame";
     }
     void TearDown() override {
@@ -43,7 +43,7 @@ class WindowTest : public testing::Test {
     // before the loop ended.
     void stopDemos() {
         state->levelDemoRunning = state->swingDemoRunning = false;
-        if (!QTest::qWaitFor([this] { return !state->painting; }, timeoutMs))
+        if (!QTest::qWaitFor([this] { return !window->core().painting(); }, timeoutMs))
             ADD_FAILURE() << "the paint loop did not end";
     }
     // The start scene held still: demos stopped, the level and the camera set to what the demos
@@ -67,8 +67,8 @@ class WindowTest : public testing::Test {
         }
         const int target = framesPresented + 1;
         window->FormPaint();
-        if (!QTest::qWaitFor([&] { return framesPresented >= target && !state->painting; },
-                             timeoutMs))
+        if (!QTest::qWaitFor(
+                [&] { return framesPresented >= target && !window->core().painting(); }, timeoutMs))
             ADD_FAILURE() << "the redraw presented no frame";
     }
     // The screen grabbed once nothing changes on it any more between two rounds of events:

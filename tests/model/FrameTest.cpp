@@ -20,7 +20,6 @@ TEST(Frame, ClearsThenSetsTheNewBackgroundAndLeavesTheMatrixStackBalanced) {
     EXPECT_FLOAT_EQ(gl.clearColour[0], 0.25f);
     EXPECT_FLOAT_EQ(gl.clearColour[1], 0.745f);
     EXPECT_EQ(gl.flushCount, 1);
-    EXPECT_EQ(s.frameCount, 1);
     EXPECT_EQ(gl.modelview.size(), 1u);
     EXPECT_TRUE(gl.errors.empty());
     EXPECT_FLOAT_EQ(s.assembly.pose.posY, -200);
@@ -68,23 +67,24 @@ TEST(Frame, ProjectionIsAFifteenDegreePerspectiveWithTheWindowsAspect) {
 
 TEST(PaintLoop, ANestedRequestOnlyChangesStateAndTheLoopEndsWhenBothDemosStop) {
     SceneState s;
+    PaintLoop loop;
     s.levelDemoRunning = s.swingDemoRunning = false;
-    EXPECT_TRUE(BeginPaintLoop(s));
-    EXPECT_TRUE(s.painting);
-    EXPECT_FALSE(BeginPaintLoop(s)) << "a request while the loop runs starts no second loop";
-    EXPECT_FALSE(ContinuePaintLoop(s)) << "without a demo the loop body runs once";
-    EXPECT_FALSE(s.painting);
+    EXPECT_TRUE(loop.begin());
+    EXPECT_TRUE(loop.running());
+    EXPECT_FALSE(loop.begin()) << "a request while the loop runs starts no second loop";
+    EXPECT_FALSE(loop.passDone(s)) << "without a demo the loop body runs once";
+    EXPECT_FALSE(loop.running());
 
     s.swingDemoRunning = true;
-    EXPECT_TRUE(BeginPaintLoop(s));
-    EXPECT_TRUE(ContinuePaintLoop(s));
-    EXPECT_TRUE(ContinuePaintLoop(s));
+    EXPECT_TRUE(loop.begin());
+    EXPECT_TRUE(loop.passDone(s));
+    EXPECT_TRUE(loop.passDone(s));
     s.swingDemoRunning = false;
     s.levelDemoRunning = true;
-    EXPECT_TRUE(ContinuePaintLoop(s)) << "either demo keeps the loop going";
+    EXPECT_TRUE(loop.passDone(s)) << "either demo keeps the loop going";
     s.levelDemoRunning = false;
-    EXPECT_FALSE(ContinuePaintLoop(s));
-    EXPECT_FALSE(s.painting);
+    EXPECT_FALSE(loop.passDone(s));
+    EXPECT_FALSE(loop.running());
 }
 
 TEST(FrameRateWindow, TextsShowFramesAndTheSixViewValues) {

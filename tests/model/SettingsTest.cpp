@@ -241,15 +241,15 @@ TEST(Settings, FirstRunUsesDefaultsAndWritesOnlyTheBackgroundColour) {
     std::filesystem::create_directories(program);
     SceneState state;
     ReadVersion(state, program);
-    ReadSettings(state, program);
+    const SettingsFile file = ReadSettings(state, program);
     EXPECT_EQ(state.versionText, "3.0.0");
     EXPECT_EQ(state.languageCode, "gb");
-    EXPECT_EQ(state.settingsDir, root.path());
+    EXPECT_EQ(file.place().folder, root.path());
     EXPECT_FLOAT_EQ(state.backgroundRed, 0.643f);
     EXPECT_FLOAT_EQ(state.backgroundGreen, 0.745f);
     EXPECT_FLOAT_EQ(state.backgroundBlue, 1.0f);
 
-    ASSERT_TRUE(WriteSettings(state));
+    ASSERT_TRUE(WriteSettings(state, file));
     EXPECT_EQ(readFile(root / "kelo.ini"),
               "[backgroundcolor]\nred=0.643\ngreen=0.745\nblue=1.000\n");
 }
@@ -311,7 +311,7 @@ TEST(Settings, WindowsFileIsReadAndRewrittenWithoutLosingALine) {
                                  "Blue = 0.3\r\n";
     writeFile(root / "kelo.ini", original);
     SceneState state;
-    ReadSettings(state, program);
+    const SettingsFile file = ReadSettings(state, program);
     EXPECT_EQ(state.languageCode, "d");
     EXPECT_FLOAT_EQ(state.backgroundRed, 0.1f);
     EXPECT_FLOAT_EQ(state.backgroundGreen, 0.2f);
@@ -320,7 +320,7 @@ TEST(Settings, WindowsFileIsReadAndRewrittenWithoutLosingALine) {
     state.backgroundRed = 1;
     state.backgroundGreen = 0.5f;
     state.backgroundBlue = 0.0004f;
-    ASSERT_TRUE(WriteSettings(state));
+    ASSERT_TRUE(WriteSettings(state, file));
     std::string expected = original;
     expected.replace(expected.find("Red = 0.1"), 9, "Red=1.000");
     expected.replace(expected.find("Green = 0.2"), 11, "Green=0.500");
@@ -335,14 +335,14 @@ TEST(Settings, SmoothEdgesAreKeptOnlyOnceChosenAndTheRestOfTheFileStays) {
     const std::string original = "[optionen]\r\nlanguage=deutsch\r\n; a comment\r\n";
     writeFile(root / "kelo.ini", original);
     SceneState state;
-    ReadSettings(state, program);
+    const SettingsFile file = ReadSettings(state, program);
     EXPECT_FALSE(state.smoothEdgesChosen) << "the renderer decides";
-    ASSERT_TRUE(WriteSettings(state));
+    ASSERT_TRUE(WriteSettings(state, file));
     EXPECT_EQ(readFile(root / "kelo.ini").find("smoothedges"), std::string::npos);
 
     state.smoothEdges = true;
     state.smoothEdgesChosen = true;
-    ASSERT_TRUE(WriteSettings(state));
+    ASSERT_TRUE(WriteSettings(state, file));
     EXPECT_EQ(readFile(root / "kelo.ini"),
               "[optionen]\r\nlanguage=deutsch\r\nsmoothedges=ein\r\n; a comment\r\n\r\n"
               "[backgroundcolor]\r\nred=0.643\r\ngreen=0.745\r\nblue=1.000\r\n");
@@ -360,24 +360,23 @@ TEST(Settings, SmoothEdgesAreKeptOnlyOnceChosenAndTheRestOfTheFileStays) {
 
 TEST(Settings, WritingFailsSilentlyWhereThereIsNoFolder) {
     SceneState state;
-    EXPECT_FALSE(WriteSettings(state)) << "no folder determined yet";
-    state.settingsDir = "/nonexistent-niveau-folder/";
-    EXPECT_FALSE(WriteSettings(state));
+    EXPECT_FALSE(WriteSettings(state, SettingsFile(SettingsPlace{}))) << "no folder known";
+    EXPECT_FALSE(WriteSettings(state, SettingsFile(SettingsPlace{"/nonexistent-niveau-folder/"})));
 }
 
 TEST(Settings, InstalledProgramKeepsItsSettingsInTheUsersOwnFile) {
     InstalledTree tree;
     const std::set<std::string> before = treeOf(tree.root.path());
     SceneState state;
-    ReadSettings(state, tree.program);
-    EXPECT_EQ(state.settingsDir, tree.config + "niveau/");
-    EXPECT_TRUE(state.settingsDirPersonal);
+    const SettingsFile file = ReadSettings(state, tree.program);
+    EXPECT_EQ(file.place().folder, tree.config + "niveau/");
+    EXPECT_TRUE(file.place().personal);
     EXPECT_EQ(state.languageCode, "gb");
     EXPECT_FLOAT_EQ(state.backgroundRed, 0.643f);
 
     // The first close creates the file with its folders, readable by the user only.
     state.backgroundGreen = 0.5f;
-    ASSERT_TRUE(WriteSettings(state));
+    ASSERT_TRUE(WriteSettings(state, file));
     EXPECT_EQ(readFile(tree.userFile), "[backgroundcolor]\nred=0.643\ngreen=0.500\nblue=1.000\n");
     struct stat info {};
     ASSERT_EQ(::stat((tree.config + "niveau").c_str(), &info), 0);
@@ -404,11 +403,11 @@ TEST(Settings, FilesBesideOrAboveAnInstalledProgramAreNeitherReadNorWritten) {
         writeFile(path, foreign);
     }
     SceneState state;
-    ReadSettings(state, tree.program);
-    EXPECT_EQ(state.settingsDir, tree.config + "niveau/");
+    const SettingsFile file = ReadSettings(state, tree.program);
+    EXPECT_EQ(file.place().folder, tree.config + "niveau/");
     EXPECT_EQ(state.languageCode, "gb");
     EXPECT_FLOAT_EQ(state.backgroundRed, 0.643f);
-    ASSERT_TRUE(WriteSettings(state));
+    ASSERT_TRUE(WriteSettings(state, file));
     EXPECT_EQ(readFile(tree.userFile), "[backgroundcolor]\nred=0.643\ngreen=0.745\nblue=1.000\n");
     for (const std::string& path :
          {tree.root / "kelo.ini", tree.root / "usr/kelo.ini", tree.program + "kelo.ini"}) {
@@ -423,7 +422,7 @@ TEST(Settings, InstalledProgramTakesWhatTheUsersFileLacksFromTheSystemDefaults) 
                                  "green=0.5\n";
     writeFile(tree.secondDefaults, defaults);
     SceneState state;
-    ReadSettings(state, tree.program);
+    const SettingsFile file = ReadSettings(state, tree.program);
     EXPECT_EQ(state.languageCode, "d");
     EXPECT_FLOAT_EQ(state.backgroundRed, 0.25f);
     EXPECT_FLOAT_EQ(state.backgroundGreen, 0.5f);
@@ -436,7 +435,7 @@ TEST(Settings, InstalledProgramTakesWhatTheUsersFileLacksFromTheSystemDefaults) 
     // The first close writes the program's own keys into a new user file, nothing more, and
     // leaves the defaults as they were.
     state.backgroundBlue = 0.75f;
-    ASSERT_TRUE(WriteSettings(state));
+    ASSERT_TRUE(WriteSettings(state, file));
     EXPECT_EQ(readFile(tree.userFile), "[optionen]\nsmoothedges=aus\n\n[backgroundcolor]\n"
                                        "red=0.250\ngreen=0.500\nblue=0.750\n");
     EXPECT_EQ(readFile(tree.secondDefaults), defaults);
@@ -473,9 +472,9 @@ TEST(Settings, CopiedProgramIgnoresTheSystemDefaults) {
     const std::string program = root / "Program/";
     std::filesystem::create_directories(program);
     SceneState state;
-    ReadSettings(state, program);
+    const SettingsFile file = ReadSettings(state, program);
     EXPECT_EQ(state.languageCode, "gb");
-    EXPECT_EQ(state.settingsDir, root.path());
+    EXPECT_EQ(file.place().folder, root.path());
 }
 
 TEST(Settings, CopiedProgramWritesBesideItselfAndLeavesTheUsersFolderAlone) {
@@ -484,9 +483,9 @@ TEST(Settings, CopiedProgramWritesBesideItselfAndLeavesTheUsersFolderAlone) {
     const std::string program = root / "Program/";
     std::filesystem::create_directories(program);
     SceneState state;
-    ReadSettings(state, program);
-    EXPECT_FALSE(state.settingsDirPersonal);
-    ASSERT_TRUE(WriteSettings(state));
+    const SettingsFile file = ReadSettings(state, program);
+    EXPECT_FALSE(file.place().personal);
+    ASSERT_TRUE(WriteSettings(state, file));
     EXPECT_TRUE(std::filesystem::exists(root / "kelo.ini"));
     EXPECT_FALSE(std::filesystem::exists(root / "config"));
 }
@@ -503,26 +502,26 @@ TEST(Settings, UnwritableRuleFolderSendsTheSettingsToTheUsersFolder) {
                                  perms::owner_write | perms::group_write | perms::others_write,
                                  std::filesystem::perm_options::remove);
     SceneState state;
-    ReadSettings(state, program);
+    const SettingsFile file = ReadSettings(state, program);
     std::filesystem::permissions(shared, std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
-    EXPECT_EQ(state.settingsDir, root / "config/niveau/");
-    EXPECT_TRUE(state.settingsDirPersonal);
+    EXPECT_EQ(file.place().folder, root / "config/niveau/");
+    EXPECT_TRUE(file.place().personal);
 }
 
 TEST(Settings, WithoutAUsableUserFolderNothingIsWritten) {
     InstalledTree tree;
     SceneState state;
-    ReadSettings(state, tree.program, "");
-    EXPECT_EQ(state.settingsDir, "");
+    const SettingsFile none = ReadSettings(state, tree.program, "");
+    EXPECT_EQ(none.place().folder, "");
     EXPECT_FLOAT_EQ(state.backgroundBlue, 1.0f);
-    EXPECT_FALSE(WriteSettings(state));
+    EXPECT_FALSE(WriteSettings(state, none));
 
     // A user folder that cannot be made (a file stands in its way): the write fails silently.
     writeFile(tree.root / "blocked", "");
-    ReadSettings(state, tree.program, tree.root / "blocked/niveau/");
-    EXPECT_TRUE(state.settingsDirPersonal);
-    EXPECT_FALSE(WriteSettings(state));
+    const SettingsFile blocked = ReadSettings(state, tree.program, tree.root / "blocked/niveau/");
+    EXPECT_TRUE(blocked.place().personal);
+    EXPECT_FALSE(WriteSettings(state, blocked));
 }
 
 TEST(Settings, InstalledVersionComesFromTheDataFolderOnly) {

@@ -33,6 +33,7 @@ TEST(Switches, SwitchPointsFollowTheDisplayHeightAboveAndStayFixedBelow) {
 
     // The smallest display height puts the upper point below the lower one: both trip.
     s.displayHeight = 150;
+    PlaceSwitchPoints(s); // where the display height changes
     DrawUpperSwitch(s, s.switch1, true);
     DrawLowerSwitch(s, s.switch2, true);
     EXPECT_FLOAT_EQ(s.switch1.switchPoint, 80);

@@ -81,7 +81,7 @@ TEST_F(WaylandTest, TheViewPresentsFramesWhileTheDemosRun) {
 TEST_F(WaylandTest, TheScreenShowsTheModelOverTheBackgroundAndTheControlsOverIt) {
     ASSERT_TRUE(waitForFrames(5));
     state.levelDemoRunning = state.swingDemoRunning = false;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !state.painting; }, timeoutMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->core().painting(); }, timeoutMs));
     // The controls show once their windows have painted.
     QImage screen;
     static_cast<void>(QTest::qWaitFor(

@@ -1,0 +1,228 @@
+#include "core/Viewer.h"
+
+#include "app/frame/Demo.h"
+#include "app/frame/FrameRender.h"
+#include "app/frame/Renderer.h"
+#include "app/frame/StartScene.h"
+#include "config/Language.h"
+#include "config/ini/Settings.h"
+
+Viewer::Viewer(SceneState& state, Platform& platform)
+    : scene(state), platform(platform),
+      optionsModel(
+          state, [this](unsigned changes) { changed(changes); }, [this] { FormPaint(); }),
+      colourModel(
+          state, [this](unsigned changes) { changed(changes); }, [this] { FormPaint(); }) {}
+
+void Viewer::changed(unsigned changes) {
+    if (changes) platform.refresh(changes);
+}
+
+// The steps of window creation: the scene, the settings (language, background colour, smooth
+// edges), the callouts and buttons after the state, and the options dialog's lists in the
+// language now known.
+void Viewer::FormCreate() {
+    BuildStartScene(scene);
+    ApplySettings(scene, platform.loadSettings());
+    optionsModel.FormCreate();
+    changed(BackgroundChanged | CalloutsChanged | ButtonsChanged | MenusChanged);
+}
+
+void Viewer::FormShow() {
+    applyCaptions(isGerman(scene.languageCode));
+}
+
+// The demos stop first, so that the paint loop ends; a failed write leaves the old file and is
+// not reported.
+void Viewer::FormClose() {
+    scene.levelDemoRunning = false;
+    scene.swingDemoRunning = false;
+    const SettingsTexts current = platform.loadSettings();
+    if (const auto text = SettingsToSave(scene, current)) platform.saveSettings(*text);
+}
+
+void Viewer::FormPaint() {
+    ++redraws;
+    if (loop.begin()) platform.requestPasses();
+}
+
+void Viewer::DemoStep() {
+    ::DemoStep(scene);
+}
+
+void Viewer::RenderFrame(int pixelWidth, int pixelHeight) {
+    ++frameCount;
+    RenderScene(scene, pixelWidth, pixelHeight);
+}
+
+bool Viewer::PassDone() {
+    return loop.passDone(scene);
+}
+
+int Viewer::takeFrameCount() {
+    const int frames = frameCount;
+    frameCount = 0;
+    return frames;
+}
+
+void Viewer::FormResize(int width, int height) {
+    clientWidth = width;
+    clientHeight = height;
+}
+
+void Viewer::Label1Click(std::string_view label) {
+    if (label == "Label4") {
+        scene.switch1Visible = !scene.switch1Visible;
+        scene.switch2Visible = !scene.switch2Visible;
+    } else if (label == "Label5") {
+        scene.transmitterVisible = !scene.transmitterVisible;
+    } else if (label == "Label2") {
+        scene.scaleVisible = !scene.scaleVisible;
+    } else if (label == "Label1") {
+        scene.insulationVisible = !scene.insulationVisible;
+    } else if (label == "Label3") {
+        scene.springTopVisible = !scene.springTopVisible;
+        scene.springBottomVisible = !scene.springBottomVisible;
+    } else if (label == "Label6") {
+        SpeedUp(scene);
+    } else if (label == "Label7") {
+        SlowDown(scene);
+    } else {
+        return;
+    }
+    changed(CalloutsChanged | OptionsChanged);
+    FormPaint();
+}
+
+void Viewer::Label1MouseMove(std::string_view label) {
+    if (hoveredCallout == label) return;
+    hoveredCallout = label;
+    changed(CalloutsChanged);
+}
+
+// The next move over the view itself restores the normal pictures.
+void Viewer::ButtonHovered(std::string_view button) {
+    highlightedButton = button;
+    hoverImageActive = true;
+    changed(ButtonsChanged);
+}
+
+// A click shows what the next click does; the clicked button drops its hover picture.
+void Viewer::Start_Stop_ImageClick() {
+    scene.swingDemoRunning = !scene.swingDemoRunning;
+    if (highlightedButton == "Start_Stop_Image") highlightedButton.clear();
+    changed(ButtonsChanged);
+    FormPaint();
+}
+
+void Viewer::Start_Stop_Image_UpDownClick() {
+    scene.levelDemoRunning = !scene.levelDemoRunning;
+    if (highlightedButton == "Start_Stop_Image_UpDown") highlightedButton.clear();
+    changed(ButtonsChanged);
+    FormPaint();
+}
+
+void Viewer::ZoomButtonPressed(std::string_view button) {
+    zoomingIn = button == "ZoomIn_Image";
+    zoomingOut = button == "ZoomOut_Image";
+}
+
+void Viewer::ZoomButtonReleased() {
+    zoomingIn = zoomingOut = false;
+}
+
+void Viewer::ZoomTick() {
+    if (zoomingIn) ZoomInTick(scene);
+    if (zoomingOut) ZoomOutTick(scene);
+    if (zooming()) FormPaint();
+}
+
+// The menu bar and the step toolbar appear and stay; in full screen once it is left.
+void Viewer::Image1DblClick() {
+    if (barsWanted) return;
+    barsWanted = true;
+    changed(BarsChanged);
+}
+
+void Viewer::setDisplayMode(DisplayMode DisplayModes::*mode, DisplayMode value) {
+    scene.*mode = value;
+    changed(MenusChanged);
+    FormPaint();
+}
+
+// The new mode shows at once, also while no demo runs.
+void Viewer::setPolygonMode(int mode) {
+    scene.polygonMode = mode;
+    changed(MenusChanged);
+    FormPaint();
+}
+
+void Viewer::N5Click() {
+    scene.pipeMode = scene.floatMode = scene.railMode = DisplayMode::Cut;
+    scene.flapMode = DisplayMode::Whole;
+    changed(MenusChanged);
+    FormPaint();
+}
+
+void Viewer::nichtsgeschnitten1Click() {
+    scene.pipeMode = scene.floatMode = scene.railMode = scene.flapMode = DisplayMode::Whole;
+    changed(MenusChanged);
+    FormPaint();
+}
+
+// The options dialog's default settings, then the polygon mode as the GL_FILL entry sets it.
+void Viewer::Defaul1Click() {
+    optionsModel.DefaultEinstellungen();
+    FormPaint();
+    setPolygonMode(glFillMode);
+}
+
+void Viewer::Hilfe2Click() {
+    std::string lookedAt;
+    if (platform.openHelp(lookedAt)) return;
+    platform.showMessage(MessageKind::Information, text("helpTitle"),
+                         text("helpMissing") + "\n" + lookedAt);
+}
+
+void Viewer::ApplyGermanCaptions() {
+    applyCaptions(true);
+}
+
+void Viewer::ApplyEnglishCaptions() {
+    applyCaptions(false);
+}
+
+// A caption set re-asserts its language code.
+void Viewer::applyCaptions(bool german) {
+    scene.languageCode = (german ? germanCaptions() : englishCaptions()).languageCode;
+    changed(CaptionsChanged | MenusChanged | CalloutsChanged | ButtonsChanged);
+}
+
+void Viewer::setFullScreen(bool on) {
+    if (on == fullScreenOn) return;
+    fullScreenOn = on;
+    changed(FullScreenChanged | BarsChanged | MenusChanged);
+    FormPaint();
+}
+
+void Viewer::setSmoothEdges(bool on) {
+    scene.smoothEdges = on && canSmooth;
+    scene.smoothEdgesChosen = true; // kept in kelo.ini from now on
+    changed(MenusChanged);
+    FormPaint();
+}
+
+void Viewer::rendererKnown(std::string_view renderer, bool smoothingWorks) {
+    canSmooth = smoothingWorks;
+    if (!scene.smoothEdgesChosen) scene.smoothEdges = smoothEdgesByDefault(renderer);
+    if (!canSmooth) scene.smoothEdges = false;
+    changed(MenusChanged);
+}
+
+std::string Viewer::text(std::string_view key) const {
+    return std::string(captionsFor(scene.languageCode).textOf(key));
+}
+
+std::string Viewer::windowCaption() const {
+    return ::windowCaption(captionsFor(scene.languageCode), scene.versionText);
+}

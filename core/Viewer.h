@@ -1,0 +1,148 @@
+// The viewer's behaviour without a widget toolkit: every input and command of the main window,
+// the paint loop's passes, and the models the shells draw (menus, step toolbar, keys, callouts,
+// button row). Each command writes the state and tells the shell what to refresh through the
+// Platform; the redraw request is FormPaint. The options and colour dialogs' behaviour lives in
+// Options and ColourChoice, which the viewer owns.
+#pragma once
+
+#include "app/frame/Camera.h"
+#include "app/frame/PaintLoop.h"
+#include "core/ColourChoice.h"
+#include "core/Controls.h"
+#include "core/Menus.h"
+#include "core/Options.h"
+#include "core/Platform.h"
+#include "scene/SceneState.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum PointerButton : unsigned { LeftButton = 1u << 0, RightButton = 1u << 1, MiddleButton = 1u << 2 };
+
+// One finger on the view: where it is now and where it was at the last touch event.
+struct TouchPoint {
+    float x, y, lastX, lastY;
+};
+
+enum class Gesture { Zoom, Rotate };
+
+class Viewer {
+  public:
+    Viewer(SceneState& state, Platform& platform);
+    Viewer(const Viewer&) = delete;
+    Viewer& operator=(const Viewer&) = delete;
+
+    const SceneState& state() const { return scene; }
+
+    // The main window's life: built (start scene, settings), shown (captions of the language,
+    // the first redraw request), closed (demos stopped, settings saved).
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+
+    // The paint loop. FormPaint is the redraw request; a pass is the demo step, then the frame
+    // the shell renders (RenderFrame, in its GL context), then PassDone, which says whether
+    // another pass follows.
+    void FormPaint();
+    void DemoStep();
+    void RenderFrame(int pixelWidth, int pixelHeight);
+    bool PassDone();
+    bool painting() const { return loop.running(); }
+    // Redraw requests so far, whether they started the loop or came while it ran.
+    int redrawRequests() const { return redraws; }
+    // The frames rendered since the last call: the frame-rate window's count.
+    int takeFrameCount();
+
+    // The view's size in the pointer's units (logical pixels), for the level by the pointer,
+    // the options gesture and the button row.
+    void FormResize(int clientWidth, int clientHeight);
+    int viewWidth() const { return clientWidth; }
+    int viewHeight() const { return clientHeight; }
+
+    // Pointer, wheel, touch and gestures over the view.
+    void FormMouseDown(int x, int y);
+    // A left drag pans; with Shift it turns the model. Without the left or the right button the
+    // pointer sets the level.
+    void FormMouseMove(int x, int y, unsigned buttons, bool shift = false);
+    void FormMouseWheel(int delta);
+    void FormTouch(const std::vector<TouchPoint>& points, bool ended);
+    void FormGesture(Gesture gesture, float value);
+
+    // The controls over the view.
+    void Label1Click(std::string_view label);
+    void Label1MouseMove(std::string_view label);
+    void ButtonHovered(std::string_view button);
+    void Start_Stop_ImageClick();
+    void Start_Stop_Image_UpDownClick();
+    // A held zoom button zooms by one step every 40 ms while it is held; the shell's timer calls
+    // ZoomTick while zooming() says so.
+    void ZoomButtonPressed(std::string_view button);
+    void ZoomButtonReleased();
+    bool zooming() const { return zoomingIn || zoomingOut; }
+    void ZoomTick();
+    void Image1DblClick();
+
+    // Menu entries, toolbar buttons and keys by item name ("aus1", "TBItemA+", "Escape"...).
+    // False for a name that has no command.
+    bool trigger(std::string_view name);
+    void N5Click();
+    void nichtsgeschnitten1Click();
+    void Defaul1Click();
+    void Hilfe2Click();
+    void ApplyGermanCaptions();
+    void ApplyEnglishCaptions();
+
+    // Presenting: full screen, smooth edges.
+    void setFullScreen(bool on);
+    bool fullScreen() const { return fullScreenOn; }
+    void setSmoothEdges(bool on);
+    // The renderer is known: its name decides smoothing unless the user chose, and whether it
+    // can smooth at all.
+    void rendererKnown(std::string_view renderer, bool canSmooth);
+    bool smoothingAvailable() const { return canSmooth; }
+
+    // Models.
+    std::vector<MenuItem> menuBar() const;
+    std::vector<ToolbarItem> stepToolbar() const;
+    std::vector<KeyCommand> keys() const;
+    std::vector<CalloutModel> callouts() const;
+    std::vector<ButtonModel> buttons() const;
+    // The menu bar and the step toolbar are shown (hidden until the left strip is double-clicked,
+    // and while the window is full screen).
+    bool barsShown() const { return barsWanted && !fullScreenOn; }
+    // A text of the interface language by key ("savePictureTitle", ...).
+    std::string text(std::string_view key) const;
+    std::string windowCaption() const;
+
+    Options& options() { return optionsModel; }
+    ColourChoice& colourChoice() { return colourModel; }
+
+  private:
+    void changed(unsigned changes);
+    void setDisplayMode(DisplayMode DisplayModes::*mode, DisplayMode value);
+    void setPolygonMode(int mode);
+    void applyCaptions(bool german);
+    void clearHover();
+
+    SceneState& scene;
+    Platform& platform;
+    Options optionsModel;
+    ColourChoice colourModel;
+
+    PaintLoop loop;
+    int redraws = 0;
+    int frameCount = 0;
+    int clientWidth = 0, clientHeight = 0;
+    int lastMouseX = 0, lastMouseY = 0;
+    WheelAccumulator wheel;
+    std::size_t touchFingers = 0; // fingers on the view at the last touch event
+    bool hoverImageActive = true; // a button may show its hover picture
+    std::string highlightedButton;
+    std::string hoveredCallout;
+    bool zoomingIn = false, zoomingOut = false;
+    bool barsWanted = false;
+    bool fullScreenOn = false;
+    bool barsBeforeFullScreen = false;
+    bool canSmooth = true;
+};
