@@ -197,10 +197,10 @@ TintScope::~TintScope() {
     flag = previous;
 }
 
-BlendScope::BlendScope() {
+BlendScope::BlendScope() : wasOn(glIsEnabled(GL_BLEND) == GL_TRUE) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 BlendScope::~BlendScope() {
-    glDisable(GL_BLEND);
+    if (!wasOn) glDisable(GL_BLEND);
 }

@@ -141,9 +141,13 @@ class TintScope : ScopeGuard {
 };
 
 // Blending with (source alpha, one minus source alpha) for its lifetime, around a translucent
-// element or a run of them; every exit path disables blending again.
+// element or a run of them; every exit path puts blending back as it was (off, unless a scope
+// around this one blends).
 class BlendScope : ScopeGuard {
   public:
     BlendScope();
     ~BlendScope();
+
+  private:
+    bool wasOn;
 };

@@ -180,6 +180,20 @@ void Context::setEnabled(GLenum capability, bool on) {
     }
 }
 
+bool Context::isEnabled(GLenum capability) {
+    switch (capability) {
+    case GL_DEPTH_TEST:
+        return depthTest;
+    case GL_BLEND:
+        return blend;
+    case GL_TEXTURE_2D:
+        return texture2D;
+    default:
+        report(callWith("glIsEnabled", capability) + ": not supported");
+        return false;
+    }
+}
+
 void Context::blendFunc(GLenum source, GLenum destination) {
     if (refusedInsideBegin("glBlendFunc")) return;
     if (!isBlendFactor(source) || !isBlendFactor(destination)) {

@@ -40,6 +40,8 @@ class Context {
 
     // State
     void setEnabled(GLenum capability, bool on);
+    // Depth test, blending and 2D texturing as set; false (and reported) for anything else.
+    bool isEnabled(GLenum capability);
     void blendFunc(GLenum source, GLenum destination);
     void polygonMode(GLenum face, GLenum mode);
 

@@ -116,6 +116,10 @@ void GLAPIENTRY glDisable(GLenum capability) {
     runOrRecord([=](Context& c) { c.setEnabled(capability, false); });
 }
 
+GLboolean GLAPIENTRY glIsEnabled(GLenum capability) {
+    return runNow([=](Context& c) -> GLboolean { return c.isEnabled(capability); });
+}
+
 void GLAPIENTRY glBlendFunc(GLenum source, GLenum destination) {
     runOrRecord([=](Context& c) { c.blendFunc(source, destination); });
 }

@@ -161,3 +161,18 @@ TEST_F(Primitives, BlendScopeBlendsWhatItEnclosesAndEndsBlendingOnAnEarlyReturn)
     EXPECT_EQ(drawn[0].blendDst, GLenum(GL_ONE_MINUS_SRC_ALPHA));
     EXPECT_FALSE(drawn[1].blend);
 }
+
+TEST(BlendScope, PutsBlendingBackAsItWas) {
+    gldouble::reset();
+    {
+        const BlendScope outer;
+        { const BlendScope inner; }
+        EXPECT_TRUE(gldouble::gl().isEnabled(GL_BLEND)) << "still inside the outer scope";
+    }
+    EXPECT_FALSE(gldouble::gl().isEnabled(GL_BLEND));
+    glEnable(GL_BLEND);
+    { const BlendScope run; }
+    EXPECT_TRUE(gldouble::gl().isEnabled(GL_BLEND)) << "blending that was on stays on";
+    EXPECT_EQ(gldouble::gl().blendSrc, GLenum(GL_SRC_ALPHA));
+    glDisable(GL_BLEND);
+}
