@@ -140,8 +140,10 @@ void TfrmCube::createControls() {
             [this] { viewer.Start_Stop_ImageClick(); });
     connect(buttons.at("Start_Stop_Image_UpDown"), &ImageButton::clicked, this,
             [this] { viewer.Start_Stop_Image_UpDownClick(); });
-    for (const auto& [name, timer] :
+    for (const auto& zoom :
          {std::pair{"ZoomIn_Image", &ZoomInTimer}, std::pair{"ZoomOut_Image", &ZoomOutTimer}}) {
+        const char* name = zoom.first;
+        QTimer* timer = zoom.second;
         ImageButton* button = buttons.at(name);
         connect(button, &ImageButton::pressed, this, [this, name, timer] {
             viewer.ZoomButtonPressed(name);

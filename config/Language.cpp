@@ -123,6 +123,10 @@ constexpr CaptionRow textRows[] = {
      "The help file MONTAGE.HLP was not found:"},
     {"fpsCaption", "Frame", "Frame"},
     {"contactHeading", "Kontakt Adresse", "Contact Address"},
+    {"contactTelephone", "Telefon:", "Telefon:"},
+    {"contactFax", "Fax:", "Fax:"},
+    {"contactMail", "E-Mail:", "E-Mail:"},
+    {"contactWeb", "Webseite:", "Webseite:"},
     // The background colour dialog.
     {"colourCaption", "Hintergrund Farbe", "Background Color"},
     {"colourRed", "rot", "red"},

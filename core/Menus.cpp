@@ -117,12 +117,11 @@ std::vector<MenuItem> Viewer::menuBar() const {
     for (const ModeMenu& menu : modeMenus) picture.push_back(modeMenu(m, menu, scene));
     MenuItem smooth = m.check("SmoothEdges1", scene.smoothEdges);
     smooth.enabled = canSmooth;
-    picture.insert(picture.end(), {m.item("N5", "Ctrl+S"), m.item("nichtsgeschnitten1", "Ctrl+V"),
-                                   MenuBuilder::separator(),
-                                   m.item("HintergrundFarbe1", "Ctrl+C"), MenuBuilder::separator(),
-                                   smooth, m.check("FullScreen1", fullScreenOn, "F11"),
-                                   m.item("SavePicture1", "Ctrl+E"),
-                                   m.item("CopyPicture1", "Ctrl+Shift+C")});
+    picture.insert(picture.end(),
+                   {m.item("N5", "Ctrl+S"), m.item("nichtsgeschnitten1", "Ctrl+V"),
+                    MenuBuilder::separator(), m.item("HintergrundFarbe1", "Ctrl+C"),
+                    MenuBuilder::separator(), smooth, m.check("FullScreen1", fullScreenOn, "F11"),
+                    m.item("SavePicture1", "Ctrl+E"), m.item("CopyPicture1", "Ctrl+Shift+C")});
 
     std::vector<MenuItem> views;
     for (const PresetItem& preset : presetItems) views.push_back(m.item(preset.name));
@@ -131,19 +130,16 @@ std::vector<MenuItem> Viewer::menuBar() const {
     std::vector<MenuItem> polygon;
     for (const PolygonItem& p : polygonItems)
         polygon.push_back(m.check(p.name, scene.polygonMode == p.mode));
-    const std::vector<MenuItem> display{m.item("Defaul1"),
-                                        m.menu("N4", std::move(views)),
-                                        MenuBuilder::separator(),
-                                        m.menu("PolygonModus1", std::move(polygon)),
-                                        m.item("FrameperSecond1"),
-                                        m.item("TBItem1")};
+    const std::vector<MenuItem> display{
+        m.item("Defaul1"),         m.menu("N4", std::move(views)),
+        MenuBuilder::separator(),  m.menu("PolygonModus1", std::move(polygon)),
+        m.item("FrameperSecond1"), m.item("TBItem1")};
 
     // The help entry stays hidden; its key F1 works anyway.
     MenuItem help = m.item("Hilfe2");
     help.visible = false;
     return {m.menu("Datei1", {m.item("Beenden1", "Ctrl+X")}),
-            m.menu("Darstellung1", std::move(picture)),
-            m.menu("Anzeige1", display),
+            m.menu("Darstellung1", std::move(picture)), m.menu("Anzeige1", display),
             m.menu("TBSubmenuItem1", {m.item("TBItem2")}),
             m.menu("Hilfe1", {help, MenuBuilder::separator(false), m.item("KontaktAdresse1"),
                               MenuBuilder::separator(), m.item("Info1")})};
@@ -203,8 +199,7 @@ bool Viewer::trigger(std::string_view name) {
         {"nichtsgeschnitten1", [](Viewer& v, Platform&) { v.nichtsgeschnitten1Click(); }},
         {"HintergrundFarbe1",
          [](Viewer&, Platform& p) { p.showWindow(CoreWindow::BackgroundColour); }},
-        {"SmoothEdges1",
-         [](Viewer& v, Platform&) { v.setSmoothEdges(!v.state().smoothEdges); }},
+        {"SmoothEdges1", [](Viewer& v, Platform&) { v.setSmoothEdges(!v.state().smoothEdges); }},
         {"FullScreen1", [](Viewer& v, Platform&) { v.setFullScreen(!v.fullScreen()); }},
         {"Escape", [](Viewer& v, Platform&) { v.setFullScreen(false); }},
         {"Defaul1", [](Viewer& v, Platform&) { v.Defaul1Click(); }},

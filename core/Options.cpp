@@ -119,16 +119,16 @@ void Options::Edit6Change(const std::string& text) {
 }
 
 void Options::MidiConnectionChange(int entry) {
-    midiConnectionEntry = entry;
     const int row = connectionRowFirstMidi + entry;
     if (entry < 0 || !inRange(row, connectionCatalogue.size())) return;
+    midiConnectionEntry = entry;
     scene.connection = connectionCatalogue[std::size_t(row)];
     done(0);
 }
 
 void Options::MidiFloatChange(int entry) {
-    midiFloatEntry = entry;
     if (!inRange(entry, midiFloatCatalogue.size())) return;
+    midiFloatEntry = entry;
     scene.selectedFloat = midiFloatCatalogue[std::size_t(entry)];
     done(0);
 }
@@ -144,14 +144,16 @@ void Options::StandardChange(int connectionEntry, int floatEntry) {
 
 // The colour indices stay as they are; the new colour shows at once, also while no demo runs.
 void Options::ComboBox1Change(int entry) {
+    if (!inRange(entry, colourTable.size())) return;
     fullColourEntry = entry;
-    if (inRange(entry, colourTable.size())) scene.fullColour = colourTable[std::size_t(entry)];
+    scene.fullColour = colourTable[std::size_t(entry)];
     done(0);
 }
 
 void Options::ComboBox2Change(int entry) {
+    if (!inRange(entry, colourTable.size())) return;
     emptyColourEntry = entry;
-    if (inRange(entry, colourTable.size())) scene.emptyColour = colourTable[std::size_t(entry)];
+    scene.emptyColour = colourTable[std::size_t(entry)];
     done(0);
 }
 

@@ -15,26 +15,25 @@ enum class OptionFrame { None, Midi, Standard };
 class Options {
   public:
     // `changed` receives the Change flags of every step; `redraw` is the main window's redraw.
-    Options(SceneState& state, std::function<void(unsigned)> changed,
-            std::function<void()> redraw);
+    Options(SceneState& state, std::function<void(unsigned)> changed, std::function<void()> redraw);
 
     // Fills the lists; the language of the colour names is fixed here.
     void FormCreate();
 
     // Handlers, named after the controls.
-    void ComboBox4Change(int typeEntry);        // type selected
-    void Edit6Change(const std::string& text);  // display height typed
-    void MidiConnectionChange(int entry);       // the MIDI frame's connection list
-    void MidiFloatChange(int entry);            // the MIDI frame's float list
+    void ComboBox4Change(int typeEntry);                      // type selected
+    void Edit6Change(const std::string& text);                // display height typed
+    void MidiConnectionChange(int entry);                     // the MIDI frame's connection list
+    void MidiFloatChange(int entry);                          // the MIDI frame's float list
     void StandardChange(int connectionEntry, int floatEntry); // the Standard frame's two lists
-    void ComboBox1Change(int colourEntry);      // "voll:"
-    void ComboBox2Change(int colourEntry);      // "leer:"
-    void RadioButton1Click();                   // "Kunststoff"
-    void RadioButton2Click();                   // "alu"
-    void CheckBox1Click(bool checked);          // "Messskala"
-    void CheckBox2Click(bool checked);          // "Armaflex"
-    void CheckBox3Click(bool checked);          // "Dämpfungsfeder oben"
-    void CheckBox4Click(bool checked);          // "Dämpfungsfeder unten"
+    void ComboBox1Change(int colourEntry);                    // "voll:"
+    void ComboBox2Change(int colourEntry);                    // "leer:"
+    void RadioButton1Click();                                 // "Kunststoff"
+    void RadioButton2Click();                                 // "alu"
+    void CheckBox1Click(bool checked);                        // "Messskala"
+    void CheckBox2Click(bool checked);                        // "Armaflex"
+    void CheckBox3Click(bool checked);                        // "Dämpfungsfeder oben"
+    void CheckBox4Click(bool checked);                        // "Dämpfungsfeder unten"
     // The main window's "Default": snapshot back, colours, type "R-650", rail and boxes.
     void DefaultEinstellungen();
 

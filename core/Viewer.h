@@ -18,7 +18,11 @@
 #include <string_view>
 #include <vector>
 
-enum PointerButton : unsigned { LeftButton = 1u << 0, RightButton = 1u << 1, MiddleButton = 1u << 2 };
+enum PointerButton : unsigned {
+    LeftButton = 1u << 0,
+    RightButton = 1u << 1,
+    MiddleButton = 1u << 2
+};
 
 // One finger on the view: where it is now and where it was at the last touch event.
 struct TouchPoint {

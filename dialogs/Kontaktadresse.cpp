@@ -1,6 +1,7 @@
 #include "dialogs/Kontaktadresse.h"
 
 #include "config/Language.h"
+#include "core/WindowTexts.h"
 
 #include <QDesktopServices>
 #include <QGridLayout>
@@ -11,12 +12,15 @@
 
 namespace {
 
-const char* const companyName = "Example Level Instruments";
-const char* const mailAddress = "info@example.com";
-const char* const webAddress = "www.example.com";
+QString text(const std::string& value) {
+    return QString::fromStdString(value);
+}
+QString caption(const char* key) {
+    return QString::fromStdString(std::string(germanCaptions().textOf(key)));
+}
 
-QLabel* linkLabel(const char* text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+QLabel* linkLabel(const std::string& address, QWidget* parent) {
+    auto* label = new QLabel(text(address), parent);
     label->setStyleSheet("color: blue; text-decoration: underline;");
     label->setCursor(Qt::PointingHandCursor);
     return label;
@@ -33,7 +37,7 @@ QLabel* headingLabel(QWidget* parent) {
 }
 
 QLabel* companyLabel(QWidget* parent) {
-    auto* company = new QLabel(QString(companyName) + " Ltd.", parent);
+    auto* company = new QLabel(text(contactDetails().companyLine), parent);
     QFont bold = company->font();
     bold.setBold(true);
     company->setFont(bold);
@@ -45,13 +49,13 @@ QGridLayout* detailsGrid(QWidget* parent, QLabel* mail, QLabel* web) {
     auto* details = new QGridLayout;
     details->setHorizontalSpacing(14);
     const std::pair<const char*, QWidget*> rows[] = {
-        {"Telefon:", new QLabel("+00 123 456 780", parent)},
-        {"Fax:", new QLabel("+00 123 456 789", parent)},
-        {"E-Mail:", mail},
-        {"Webseite:", web}};
+        {"contactTelephone", new QLabel(text(contactDetails().telephone), parent)},
+        {"contactFax", new QLabel(text(contactDetails().fax), parent)},
+        {"contactMail", mail},
+        {"contactWeb", web}};
     int row = 0;
-    for (const auto& [caption, value] : rows) {
-        details->addWidget(new QLabel(caption, parent), row, 0);
+    for (const auto& [key, value] : rows) {
+        details->addWidget(new QLabel(caption(key), parent), row, 0);
         details->addWidget(value, row++, 1);
     }
     details->setColumnStretch(1, 1);
@@ -59,7 +63,7 @@ QGridLayout* detailsGrid(QWidget* parent, QLabel* mail, QLabel* web) {
 }
 
 QLabel* footerLabel(QWidget* parent) {
-    auto* footer = new QLabel("Level measurement you can see.", parent);
+    auto* footer = new QLabel(text(contactDetails().footer), parent);
     footer->setStyleSheet("color: gray;");
     return footer;
 }
@@ -70,15 +74,15 @@ TKontaktadresseForm::TKontaktadresseForm(const SceneState& state, QWidget* paren
     : TGradientForm(state.languageCode, FormBorder::Dialog, parent),
       openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }), state(state) {
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(companyName);
+    setWindowTitle(text(contactDetails().company));
     setMinimumWidth(360); // room for the whole company name in the caption
     QWidget* area = clientArea();
 
     Heading = headingLabel(area);
     QLabel* company = companyLabel(area);
-    auto* town = new QLabel("Sample Street 1, 00000 Sampletown", area);
-    EMail = linkLabel(mailAddress, area);
-    Website = linkLabel(webAddress, area);
+    auto* town = new QLabel(text(contactDetails().address), area);
+    EMail = linkLabel(contactDetails().mail, area);
+    Website = linkLabel(contactDetails().web, area);
     EMail->installEventFilter(this);
     Website->installEventFilter(this);
     QGridLayout* details = detailsGrid(area, EMail, Website);
@@ -131,9 +135,9 @@ bool TKontaktadresseForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TKontaktadresseForm::EMailClick() {
-    openUrl(QUrl(QString("mailto:") + mailAddress));
+    openUrl(QUrl(text(mailLink())));
 }
 
 void TKontaktadresseForm::WebsiteClick() {
-    openUrl(QUrl(QString("http://") + webAddress));
+    openUrl(QUrl(text(webLink())));
 }

@@ -1,5 +1,7 @@
 #include "dialogs/aboutdlg.h"
 
+#include "core/WindowTexts.h"
+
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,17 +15,6 @@ namespace {
 
 constexpr int holeRadius = 25;
 constexpr int holeInset = 90;
-
-const char* const aboutText = "niveau\n"
-                              "\n"
-                              "a demonstration model\n"
-                              "of a magnetic bypass\n"
-                              "level indicator\n"
-                              "\n"
-                              "written in C++\n"
-                              "with Qt and OpenGL\n"
-                              "\n"
-                              "Version 3.0.0.2";
 
 QRegion hole(int x, int y) {
     return QRegion(x - holeRadius, y - holeRadius, 2 * holeRadius, 2 * holeRadius,
@@ -70,7 +61,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setStyleSheet(
         "QTextEdit { background: black; color: rgb(255, 255, 160); font-size: 15px; }");
-    Memo1->setPlainText(aboutText);
+    Memo1->setPlainText(QString::fromStdString(aboutText()));
     QTextCursor all(Memo1->document());
     all.select(QTextCursor::Document);
     QTextBlockFormat centred;

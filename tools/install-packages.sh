@@ -28,6 +28,7 @@ packages+=(
   appstream          # validator of the installed AppStream metainfo
   file               # the sizes of the installed icons
   lintian            # the check of the Debian package
+  clang-format       # the format check of the sources
   libegl-dev libgles-dev libopengl-dev libegl-mesa0 # GL 1.1 on ES 3: EGL, ES headers, libOpenGL
   qt6-translations-l10n # Qt's own dialogs in German
   weston qt6-wayland # the window tests under a headless Wayland compositor

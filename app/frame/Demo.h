@@ -17,4 +17,5 @@ bool SetLevelFromPointer(SceneState& state, int x, int y, int clientHeight);
 void SpeedUp(SceneState& state);
 void SlowDown(SceneState& state);
 inline constexpr float slowestSpeed = 0.2f / (1.5f * 1.5f * 1.5f * 1.5f);
-inline constexpr float fastestSpeed = 0.2f * (1.5f * 1.5f * 1.5f * 1.5f) * (1.5f * 1.5f * 1.5f * 1.5f);
+inline constexpr float fastestSpeed =
+    0.2f * (1.5f * 1.5f * 1.5f * 1.5f) * (1.5f * 1.5f * 1.5f * 1.5f);
