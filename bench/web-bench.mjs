@@ -5,7 +5,10 @@
 //   frames per second    frames the viewer drew over `seconds` (each an animation frame's pass)
 //   first frame          ms from the start of the navigation to the viewer's first frame
 //   site                 bytes of build-web/site, as served and gzip-compressed
-// and the goals (50 fps, 1.5 s, 2 MB). Needs the site (tools/build-web.sh) and the browser tests'
+// and the goals (50 fps, 1.5 s, 2 MB), then where the time of a frame goes, from a trace of the
+// browser over 3 s: the viewer's animation frame passes (the demo step and the frame's GL calls
+// in WebAssembly) on the page's main thread, and how busy the GPU process's main thread is, which
+// runs WebGL on SwiftShader, composites and presents. Needs the site (tools/build-web.sh) and the browser tests'
 // packages (web/tests/install.sh).
 //   node bench/web-bench.mjs [seconds] [rounds]      (default 10 s, 3 rounds)
 import { readFile, readdir, stat } from 'node:fs/promises';
@@ -69,6 +72,34 @@ async function measureFloor(session) {
   return fps;
 }
 
+// Milliseconds of the viewer's passes per frame and the GPU main thread's busy share, from a
+// trace of `traceSeconds`.
+async function whereTheTimeGoes(session, traceSeconds = 3) {
+  const page = await session.browser.newPage();
+  await page.setViewport({ width, height });
+  await page.goto(session.url, { waitUntil: 'load' });
+  await page.waitForFunction(() => window.niveau && window.niveau.framesDrawn() > 30,
+                             { timeout: 30000 });
+  await page.tracing.start({ categories: ['devtools.timeline', 'toplevel', 'gpu', 'viz'] });
+  const framesBefore = await page.evaluate(() => window.niveau.framesDrawn());
+  await sleep(traceSeconds * 1000);
+  const frames = (await page.evaluate(() => window.niveau.framesDrawn())) - framesBefore;
+  const trace = JSON.parse(new TextDecoder().decode(await page.tracing.stop()));
+  await page.close();
+  const events = trace.traceEvents ?? trace;
+  const threads = new Map(events.filter((e) => e.ph === 'M' && e.name === 'thread_name')
+                                .map((e) => [`${e.pid}/${e.tid}`, e.args.name]));
+  const total = (thread, name) => events
+    .filter((e) => e.ph === 'X' && e.name === name && threads.get(`${e.pid}/${e.tid}`) === thread)
+    .reduce((sum, e) => sum + e.dur / 1000, 0);
+  return {
+    frames,
+    passMs: total('CrRendererMain', 'FireAnimationFrame') / Math.max(frames, 1),
+    gpuBusy: total('CrGpuMain', 'ThreadControllerImpl::RunTask') / (traceSeconds * 1000),
+    gpuSwapMs: total('CrGpuMain', 'SkiaOutputSurfaceImplOnGpu::SwapBuffers') / Math.max(frames, 1),
+  };
+}
+
 async function siteBytes(folder) {
   let raw = 0;
   let compressed = 0;
@@ -114,6 +145,11 @@ try {
               `${verdict(firstFrame <= 1500)}`);
   console.log(`site: ${(size.raw / 1e6).toFixed(3)} MB (${(size.compressed / 1e6).toFixed(3)} MB ` +
               `gzip-compressed); goal 2 MB: ${verdict(size.raw <= 2e6)}`);
+  const time = await whereTheTimeGoes(session);
+  console.log(`where the time goes (trace, ${time.frames} frames): the viewer's pass ` +
+              `${time.passMs.toFixed(1)} ms a frame on the page's main thread; the GPU main ` +
+              `thread busy ${(100 * time.gpuBusy).toFixed(0)} % of the time, ` +
+              `${time.gpuSwapMs.toFixed(1)} ms a frame in presenting (waits for SwiftShader)`);
 } finally {
   await session.close();
 }
