@@ -4,7 +4,8 @@
 #define GL_GLES_PROTOTYPES 0
 #include <GLES3/gl3.h>
 
-#include <cstring>
+#include <algorithm>
+#include <cstddef>
 
 namespace {
 
@@ -88,12 +89,16 @@ void Framebuffer::copyTo(const Framebuffer* target) const {
 
 std::vector<std::uint8_t> Framebuffer::readRgba() const {
     const std::size_t w = std::size_t(width_), h = std::size_t(height_), row = w * 4;
-    std::vector<std::uint8_t> bottomUp(row * h), rgba(row * h);
+    std::vector<std::uint8_t> rgba(row * h);
     gl().BindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
-    gl().ReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
+    gl().ReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
     bindCanvasFramebuffer();
-    for (std::size_t y = 0; y < h; ++y) // GL's rows start at the bottom
-        std::memcpy(&rgba[y * row], &bottomUp[(h - 1 - y) * row], row);
+    // GL's rows start at the bottom; turned over in place, as a picture may be 33 MB.
+    for (std::size_t top = 0; 2 * top + 1 < h; ++top) {
+        const auto topRow = rgba.begin() + std::ptrdiff_t(top * row);
+        std::swap_ranges(topRow, topRow + std::ptrdiff_t(row),
+                         rgba.begin() + std::ptrdiff_t((h - 1 - top) * row));
+    }
     return rgba;
 }
 
