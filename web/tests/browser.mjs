@@ -69,3 +69,10 @@ export async function waitForFrames(page, count) {
   await page.waitForFunction((until) => window.niveau.framesDrawn() >= until, { timeout: 20000 },
                              start + count);
 }
+
+// Waits two animation frames: by then the pass that the last input asked for has drawn.
+export function settle(page) {
+  return page.evaluate(() => new Promise((done) => {
+    requestAnimationFrame(() => requestAnimationFrame(done));
+  }));
+}

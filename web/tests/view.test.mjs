@@ -8,7 +8,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { setTimeout as sleep } from 'node:timers/promises';
-import { openBrowser, openPage, waitForFrames } from './browser.mjs';
+import { openBrowser, openPage, settle, waitForFrames } from './browser.mjs';
 import { assertShowsTheModel, pictureStats, pngSize, viewScreenshot } from './pictures.mjs';
 
 const site = process.env.NIVEAU_SITE;
@@ -62,6 +62,27 @@ test('the demos animate and stop with their buttons', async () => {
   await waitForFrames(page, 10);
   assert.notDeepEqual(await page.screenshot(), stopped, 'the level demo runs again');
   assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test('two fingers spreading on a touch screen zoom the model in', async () => {
+  const page = await session.browser.newPage();
+  await page.setViewport({ width: 1280, height: 1024, hasTouch: true });
+  await page.goto(`${session.url}?demos=0`);
+  await page.waitForFunction(() => window.niveau && window.niveau.framesDrawn() > 0);
+  const before = await pictureStats(page, await viewScreenshot(page));
+  const client = await page.createCDPSession();
+  const touch = (type, touchPoints) => client.send('Input.dispatchTouchEvent', { type, touchPoints });
+  const fingers = (apart) => [{ x: 640 - apart / 2, y: 500, id: 1 },
+                              { x: 640 + apart / 2, y: 500, id: 2 }];
+  await touch('touchStart', fingers(100));
+  for (let apart = 120; apart <= 300; apart += 20) await touch('touchMove', fingers(apart));
+  await touch('touchEnd', []);
+  await settle(page);
+  const after = await pictureStats(page, await page.screenshot());
+  // Three times the distance: the model covers several times the pixels it covered.
+  assert.ok(after.background < before.background - 0.2,
+            `background share ${before.background} before, ${after.background} after`);
   await page.close();
 });
 
