@@ -5,10 +5,11 @@
 //   frames per second    frames the viewer drew over `seconds` (each an animation frame's pass)
 //   first frame          ms from the start of the navigation to the viewer's first frame
 //   site                 bytes of build-web/site, as served and gzip-compressed
-// and the goals (50 fps, 1.5 s, 2 MB), then where the time of a frame goes, from a trace of the
+// and the goals (50 fps, 1.5 s, 2 MB), then where the time of a frame goes, from traces of the
 // browser over 3 s: the viewer's animation frame passes (the demo step and the frame's GL calls
-// in WebAssembly) on the page's main thread, and how busy the GPU process's main thread is, which
-// runs WebGL on SwiftShader, composites and presents. Needs the site (tools/build-web.sh) and the browser tests'
+// in WebAssembly) on the page's main thread, and the GPU process's main thread, which runs WebGL
+// on SwiftShader, composites and presents, for a frame of the viewer and of the floor. Needs the
+// site (tools/build-web.sh) and the browser tests'
 // packages (web/tests/install.sh).
 //   node bench/web-bench.mjs [seconds] [rounds]      (default 10 s, 3 rounds)
 import { readFile, readdir, stat } from 'node:fs/promises';
@@ -35,21 +36,19 @@ async function framesPerSecond(page) {
   return ((framesAfter - framesBefore) * 1000) / (after - before);
 }
 
-async function measureViewer(session) {
+// The viewer's page, counting the frames the viewer drew.
+async function openViewer(session) {
   const page = await session.browser.newPage();
   await page.setViewport({ width, height });
   await page.goto(session.url, { waitUntil: 'load' });
   await page.waitForFunction(() => window.niveau && window.niveau.framesDrawn() > 0,
                              { timeout: 30000 });
   await page.evaluate(() => { window.framesSoFar = () => window.niveau.framesDrawn(); });
-  // performance.now() counts from the start of the navigation.
-  const firstFrame = await page.evaluate(() => window.niveau.firstFrameTime());
-  const fps = await framesPerSecond(page);
-  await page.close();
-  return { fps, firstFrame };
+  return page;
 }
 
-async function measureFloor(session) {
+// A bare WebGL 2 page of the same size that clears its canvas on every animation frame.
+async function openFloor(session) {
   const page = await session.browser.newPage();
   await page.setViewport({ width, height });
   await page.setContent(`<body style="margin:0"><canvas style="width:100vw;height:100vh;display:block"></canvas>
@@ -67,23 +66,33 @@ async function measureFloor(session) {
       };
       requestAnimationFrame(frame);
     </script></body>`);
+  return page;
+}
+
+async function measureViewer(session) {
+  const page = await openViewer(session);
+  // performance.now() counts from the start of the navigation.
+  const firstFrame = await page.evaluate(() => window.niveau.firstFrameTime());
+  const fps = await framesPerSecond(page);
+  await page.close();
+  return { fps, firstFrame };
+}
+
+async function measureFloor(session) {
+  const page = await openFloor(session);
   const fps = await framesPerSecond(page);
   await page.close();
   return fps;
 }
 
-// Milliseconds of the viewer's passes per frame and the GPU main thread's busy share, from a
-// trace of `traceSeconds`.
-async function whereTheTimeGoes(session, traceSeconds = 3) {
-  const page = await session.browser.newPage();
-  await page.setViewport({ width, height });
-  await page.goto(session.url, { waitUntil: 'load' });
-  await page.waitForFunction(() => window.niveau && window.niveau.framesDrawn() > 30,
-                             { timeout: 30000 });
-  await page.tracing.start({ categories: ['devtools.timeline', 'toplevel', 'gpu', 'viz'] });
-  const framesBefore = await page.evaluate(() => window.niveau.framesDrawn());
+// Per frame of a page, from a trace of `traceSeconds`: milliseconds of animation frame callbacks
+// on the page's main thread (for the viewer its passes), and of work on the GPU process's main
+// thread, which runs WebGL on SwiftShader, composites and presents.
+async function timePerFrame(page, traceSeconds = 3) {
+  await page.tracing.start({ categories: ['devtools.timeline', 'toplevel'] });
+  const framesBefore = await page.evaluate(() => window.framesSoFar());
   await sleep(traceSeconds * 1000);
-  const frames = (await page.evaluate(() => window.niveau.framesDrawn())) - framesBefore;
+  const frames = Math.max((await page.evaluate(() => window.framesSoFar())) - framesBefore, 1);
   const trace = JSON.parse(new TextDecoder().decode(await page.tracing.stop()));
   await page.close();
   const events = trace.traceEvents ?? trace;
@@ -93,10 +102,8 @@ async function whereTheTimeGoes(session, traceSeconds = 3) {
     .filter((e) => e.ph === 'X' && e.name === name && threads.get(`${e.pid}/${e.tid}`) === thread)
     .reduce((sum, e) => sum + e.dur / 1000, 0);
   return {
-    frames,
-    passMs: total('CrRendererMain', 'FireAnimationFrame') / Math.max(frames, 1),
-    gpuBusy: total('CrGpuMain', 'ThreadControllerImpl::RunTask') / (traceSeconds * 1000),
-    gpuSwapMs: total('CrGpuMain', 'SkiaOutputSurfaceImplOnGpu::SwapBuffers') / Math.max(frames, 1),
+    pageMs: total('CrRendererMain', 'FireAnimationFrame') / frames,
+    gpuMs: total('CrGpuMain', 'ThreadControllerImpl::RunTask') / frames,
   };
 }
 
@@ -145,11 +152,12 @@ try {
               `${verdict(firstFrame <= 1500)}`);
   console.log(`site: ${(size.raw / 1e6).toFixed(3)} MB (${(size.compressed / 1e6).toFixed(3)} MB ` +
               `gzip-compressed); goal 2 MB: ${verdict(size.raw <= 2e6)}`);
-  const time = await whereTheTimeGoes(session);
-  console.log(`where the time goes (trace, ${time.frames} frames): the viewer's pass ` +
-              `${time.passMs.toFixed(1)} ms a frame on the page's main thread; the GPU main ` +
-              `thread busy ${(100 * time.gpuBusy).toFixed(0)} % of the time, ` +
-              `${time.gpuSwapMs.toFixed(1)} ms a frame in presenting (waits for SwiftShader)`);
+  const viewerTime = await timePerFrame(await openViewer(session));
+  const floorTime = await timePerFrame(await openFloor(session));
+  console.log(`where a frame's time goes (traces of 3 s): the viewer's pass ` +
+              `${viewerTime.pageMs.toFixed(1)} ms on the page's thread; the GPU process's main ` +
+              `thread ${viewerTime.gpuMs.toFixed(1)} ms for the viewer's frame, ` +
+              `${floorTime.gpuMs.toFixed(1)} ms for the floor's`);
 } finally {
   await session.close();
 }
