@@ -32,6 +32,11 @@ void reportToConsole(const std::string& message) {
 void* esProcAddress(const char* name) {
     return emscripten_webgl_get_proc_address(name);
 }
+
+// A size in whole pixels, 0 .. 16384, of whatever number the page hands over.
+int wholePixels(double size) {
+    return std::isfinite(size) ? int(std::lround(std::clamp(size, 0.0, 16384.0))) : 0;
+}
 } // namespace
 
 WebViewer::WebViewer(const std::string& canvasSelector)
@@ -68,13 +73,9 @@ void WebViewer::resize(double cssWidth, double cssHeight, double devicePixelRati
     if (!failureText.empty()) return;
     const double ratio =
         devicePixelRatio > 0 && std::isfinite(devicePixelRatio) ? devicePixelRatio : 1;
-    const auto pixels = [ratio](double css) {
-        return std::isfinite(css) ? std::clamp(int(std::lround(css * ratio)), 0, 16384) : 0;
-    };
-    pixelWidth = pixels(cssWidth);
-    pixelHeight = pixels(cssHeight);
-    this->cssHeight =
-        std::isfinite(cssHeight) ? std::clamp(int(std::lround(cssHeight)), 0, 16384) : 0;
+    pixelWidth = wholePixels(cssWidth * ratio);
+    pixelHeight = wholePixels(cssHeight * ratio);
+    this->cssHeight = wholePixels(cssHeight);
     emscripten_set_canvas_element_size(canvasSelector.c_str(), pixelWidth, pixelHeight);
     ApplyProjection(pixelWidth, pixelHeight);
     FormPaint(); // a canvas given a new size is cleared; a running loop draws it anyway
