@@ -96,12 +96,19 @@ if [ ! -f "$tarball" ]; then
   rm -rf "$work/bootstrap"
 fi
 
-# A fresh copy of the bare root with proc and dev mounted and the machine's name resolution.
+# A fresh copy of the bare root with proc and dev mounted, the machine's name resolution and its
+# certificate authorities.
 fresh_root() {
   local dir=$1 point
   mkdir -p "$dir"
   tar -C "$dir" -xzf "$tarball"
   cp -L /etc/resolv.conf "$dir/etc/resolv.conf"
+  # The machine's own certificate authorities: its HTTPS connections (the npm registry, which the
+  # browser tests' install step reaches) may pass through one of them.
+  if compgen -G '/usr/local/share/ca-certificates/*.crt' >/dev/null; then
+    cp /usr/local/share/ca-certificates/*.crt "$dir/usr/local/share/ca-certificates/"
+    chroot "$dir" update-ca-certificates >/dev/null 2>&1
+  fi
   mount -t proc proc "$dir/proc"
   mounted+=("$dir/proc")
   mount --bind /dev "$dir/dev"

@@ -32,7 +32,13 @@ packages+=(
   libegl-dev libgles-dev libopengl-dev libegl-mesa0 # GL 1.1 on ES 3: EGL, ES headers, libOpenGL
   qt6-translations-l10n # Qt's own dialogs in German
   weston qt6-wayland # the window tests under a headless Wayland compositor
+  emscripten         # the browser build (tools/build-web.sh): C++ to WebAssembly
+  chromium           # the browser tests and benchmark, headless with WebGL on SwiftShader
+  nodejs             # runs the browser tests (puppeteer-core) and serves the site
 )
+# npm installs the browser tests' puppeteer-core; a Node.js from elsewhere brings its own npm and
+# conflicts with Debian's package.
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do
