@@ -2,7 +2,6 @@
 
 #include "app/frame/Demo.h"
 #include "app/frame/FrameRender.h"
-#include "app/frame/PaintLoop.h"
 #include "app/frame/Renderer.h"
 #include "app/frame/StartScene.h"
 #include "gles/Layer.h"
@@ -178,7 +177,7 @@ emscripten::val WebViewer::renderPicture(int width, int height) {
 // A redraw request: starts the paint loop where it does not run; a running loop shows the
 // change with its next frame.
 void WebViewer::FormPaint() {
-    if (!failureText.empty() || !BeginPaintLoop(*state)) return;
+    if (!failureText.empty() || !loop.begin()) return;
     schedulePass();
 }
 
@@ -193,7 +192,7 @@ int WebViewer::runPass(double, void* viewer) {
     self.passRequest = 0;
     DemoStep(*self.state);
     self.renderFrame();
-    if (ContinuePaintLoop(*self.state)) self.schedulePass();
+    if (self.loop.passDone(*self.state)) self.schedulePass();
     return 0;
 }
 

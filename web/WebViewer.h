@@ -4,6 +4,7 @@
 // what it says; the state changes themselves are those of the frame layer (app/frame/).
 #pragma once
 
+#include "app/frame/PaintLoop.h"
 #include "scene/SceneState.h"
 #include "web/Framebuffers.h"
 #include "web/PointerInput.h"
@@ -79,8 +80,9 @@ class WebViewer {
     int cssHeight = 0;                   // the view's height for the level by the pointer
     int maxSamples = 0;
     std::unique_ptr<Framebuffer> multisampled; // the view's frames while edges are smooth
-    long passRequest = 0;                      // the pending animation frame, 0 for none
-    long zoomTimer = 0;                        // the held zoom button's interval, 0 for none
+    PaintLoop loop;
+    long passRequest = 0; // the pending animation frame, 0 for none
+    long zoomTimer = 0;   // the held zoom button's interval, 0 for none
     int zoomDirection = 0;
     int frames = 0;
     double firstFrameMs = 0;
