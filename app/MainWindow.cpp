@@ -68,6 +68,9 @@ TfrmCube::TfrmCube(SceneState& state, const std::string& programFolder, QWidget*
         connect(timer, &QTimer::timeout, this, [this] { viewer.ZoomTick(); });
     }
 
+    pointerCheck.setInterval(250);
+    connect(&pointerCheck, &QTimer::timeout, this, &TfrmCube::showPointer);
+
     viewer.FormCreate();
 }
 
@@ -155,7 +158,8 @@ void TfrmCube::refresh(unsigned changes) {
     if (changes & (MenusChanged | CaptionsChanged)) showMenus();
     if (changes & (CalloutsChanged | CaptionsChanged)) showCallouts();
     if (changes & (ButtonsChanged | CaptionsChanged)) showButtons();
-    if (changes & FullScreenChanged) showFullScreen(viewer.fullScreen());
+    if (changes & FullScreenChanged) showFullScreen(viewer.wantsFullScreen());
+    if (changes & StageChanged) showStage();
     if (changes & BarsChanged) showBars();
     if (changes & BackgroundChanged) applyBackgroundColour();
     if ((changes & OptionsChanged) && secondary.refreshOptions) secondary.refreshOptions();

@@ -122,6 +122,8 @@ class TfrmCube : public TGradientForm, public Platform {
     void showButtons();
     void showBars();
     void showFullScreen(bool on);
+    void showStage();
+    void showPointer();
     void limitViewToScreens();
     bool viewInput(QEvent* event);
     void viewTouch(QTouchEvent* event);
@@ -151,5 +153,7 @@ class TfrmCube : public TGradientForm, public Platform {
     QPoint leftStripHintAt;            // where, in global coordinates
     bool leftStripTipShown = false;
     bool maximizedBeforeFullScreen = true;
-    QString pictureFolder; // where the last picture went
+    QTimer pointerCheck;       // hides the pointer on the stage once it rests
+    QObject* anyKey = nullptr; // ends the black screen at the next key or click
+    QString pictureFolder;     // where the last picture went
 };

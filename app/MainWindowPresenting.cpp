@@ -1,7 +1,10 @@
-// The main window's caption, full screen and the pictures of the view for slides and brochures.
+// The main window's caption, full screen, the stage and the pictures of the view for slides and
+// brochures.
 #include "app/GLView.h"
 #include "app/MainWindow.h"
+#include "app/ViewArea.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -15,6 +18,32 @@ namespace {
 QString text(const Viewer& viewer, const char* key) {
     return QString::fromStdString(viewer.text(key));
 }
+
+// Watches the whole program while the screen is black: the next key or click only ends the black
+// screen, no shortcut fires for it.
+class AnyKey : public QObject {
+  public:
+    AnyKey(std::function<void()> pressed, QObject* parent)
+        : QObject(parent), pressed(std::move(pressed)) {}
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            event->accept();
+            return true;
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+            pressed();
+            return true;
+        default:
+            return false;
+        }
+    }
+
+  private:
+    std::function<void()> pressed;
+};
 } // namespace
 
 void TfrmCube::showCaptions() {
@@ -32,6 +61,31 @@ void TfrmCube::showFullScreen(bool on) {
     } else {
         showNormal();
     }
+}
+
+// The stage shows the view alone; the bars follow the core's barsShown with every change.
+void TfrmCube::showStage() {
+    viewHost->setControlsShown(viewer.controlsShown());
+    if (viewer.stage() || viewer.blackScreen())
+        pointerCheck.start();
+    else
+        pointerCheck.stop();
+    showPointer();
+    if (viewer.blackScreen() && !anyKey) {
+        anyKey = new AnyKey([this] { viewer.setBlackScreen(false); }, this);
+        qApp->installEventFilter(anyKey);
+    } else if (!viewer.blackScreen() && anyKey) {
+        qApp->removeEventFilter(anyKey);
+        anyKey->deleteLater();
+        anyKey = nullptr;
+    }
+}
+
+void TfrmCube::showPointer() {
+    if (viewer.pointerHidden())
+        glView->setCursor(Qt::BlankCursor);
+    else
+        glView->unsetCursor();
 }
 
 bool TfrmCube::SavePicture(const QString& path, QSize pixels) {

@@ -67,6 +67,12 @@ void ViewArea::viewPresented() {
     if (onWayland() && !controlsInView) moveControlsIntoView();
 }
 
+void ViewArea::setControlsShown(bool shown) {
+    controlsShown = shown;
+    for (const QPointer<QWidget>& control : controls)
+        if (control) control->setVisible(shown);
+}
+
 bool ViewArea::onWayland() {
     return QGuiApplication::platformName() == "wayland";
 }
@@ -85,7 +91,7 @@ void ViewArea::moveControlsIntoView() {
         control->winId();
         control->windowHandle()->setParent(view);
         control->setGeometry(placed);
-        control->show();
+        control->setVisible(controlsShown);
     }
 }
 

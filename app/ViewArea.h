@@ -28,6 +28,8 @@ class ViewArea : public QWidget {
     void setLimit(QSize size);
     // The view has presented a frame.
     void viewPresented();
+    // Shows or hides every control over the view.
+    void setControlsShown(bool shown);
 
   protected:
     bool event(QEvent* event) override;
@@ -45,4 +47,5 @@ class ViewArea : public QWidget {
     QSize limit{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
     bool embedded = false;
     bool controlsInView = false;
+    bool controlsShown = true;
 };

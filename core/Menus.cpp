@@ -45,6 +45,23 @@ constexpr PresetItem presetItems[] = {{"Flgeli2", PresetView::Flaps},
                                       {"Anschlussunten1", PresetView::BottomEnd},
                                       {"Seitenanschluss1", PresetView::SideConnection}};
 
+// The level keys: straight to a share of the display height, or a step up or down.
+struct LevelItem {
+    const char* name;
+    const char* shortcut;
+    float percent;
+    bool step;
+};
+constexpr LevelItem levelItems[] = {{"Level0", "0", 0, false},
+                                    {"Level20", "2", 20, false},
+                                    {"Level50", "5", 50, false},
+                                    {"Level80", "8", 80, false},
+                                    {"Level100", "1", 100, false},
+                                    {"LevelUp1", "Up", 1, true},
+                                    {"LevelDown1", "Down", -1, true},
+                                    {"LevelUp10", "Shift+Up", 10, true},
+                                    {"LevelDown10", "Shift+Down", -10, true}};
+
 struct PolygonItem {
     const char* name;
     int mode;
@@ -121,12 +138,14 @@ std::vector<MenuItem> Viewer::menuBar() const {
                    {m.item("N5", "Ctrl+S"), m.item("nichtsgeschnitten1", "Ctrl+V"),
                     MenuBuilder::separator(), m.item("HintergrundFarbe1", "Ctrl+C"),
                     MenuBuilder::separator(), smooth, m.check("FullScreen1", fullScreenOn, "F11"),
+                    m.item("Stage1", "F5"), m.check("BlackScreen1", black, "B"),
                     m.item("SavePicture1", "Ctrl+E"), m.item("CopyPicture1", "Ctrl+Shift+C")});
 
     std::vector<MenuItem> views;
     for (const PresetItem& preset : presetItems) views.push_back(m.item(preset.name));
     views.push_back(MenuBuilder::separator());
     views.push_back(m.item("ResetView1", "Home"));
+    views.push_back(m.item("FitModel1", "F"));
     std::vector<MenuItem> polygon;
     for (const PolygonItem& p : polygonItems)
         polygon.push_back(m.check(p.name, scene.polygonMode == p.mode));
@@ -135,12 +154,20 @@ std::vector<MenuItem> Viewer::menuBar() const {
         MenuBuilder::separator(),  m.menu("PolygonModus1", std::move(polygon)),
         m.item("FrameperSecond1"), m.item("TBItem1")};
 
+    std::vector<MenuItem> sequence{m.item("TBItem2"), MenuBuilder::separator(),
+                                   m.check("LevelFollowsPointer1", pointerSetsLevel),
+                                   MenuBuilder::separator()};
+    for (const LevelItem& level : levelItems) {
+        if (level.step && level.percent == 1) sequence.push_back(MenuBuilder::separator());
+        sequence.push_back(m.item(level.name, level.shortcut));
+    }
+
     // The help entry stays hidden; its key F1 works anyway.
     MenuItem help = m.item("Hilfe2");
     help.visible = false;
     return {m.menu("Datei1", {m.item("Beenden1", "Ctrl+X")}),
             m.menu("Darstellung1", std::move(picture)), m.menu("Anzeige1", display),
-            m.menu("TBSubmenuItem1", {m.item("TBItem2")}),
+            m.menu("TBSubmenuItem1", std::move(sequence)),
             m.menu("Hilfe1", {help, MenuBuilder::separator(false), m.item("KontaktAdresse1"),
                               MenuBuilder::separator(), m.item("Info1")})};
 }
@@ -159,7 +186,8 @@ std::vector<ToolbarItem> Viewer::stepToolbar() const {
 
 // Keys that work anywhere in the window, beside the menu entries' shortcuts.
 std::vector<KeyCommand> Viewer::keys() const {
-    return {{"Ctrl+D", "Anzeige1", true}, {"F1", "Hilfe2"}, {"Esc", "Escape"}};
+    return {
+        {"Ctrl+D", "Anzeige1", true}, {"F1", "Hilfe2"}, {"Esc", "Escape"}, {"Shift+F5", "Stage1"}};
 }
 
 bool Viewer::trigger(std::string_view name) {
@@ -189,6 +217,14 @@ bool Viewer::trigger(std::string_view name) {
             setPolygonMode(p.mode);
             return true;
         }
+    for (const LevelItem& level : levelItems)
+        if (name == level.name) {
+            if (level.step)
+                StepLevel(level.percent);
+            else
+                SetLevelPercent(level.percent);
+            return true;
+        }
     struct Command {
         std::string_view name;
         void (*run)(Viewer&, Platform&);
@@ -201,7 +237,24 @@ bool Viewer::trigger(std::string_view name) {
          [](Viewer&, Platform& p) { p.showWindow(CoreWindow::BackgroundColour); }},
         {"SmoothEdges1", [](Viewer& v, Platform&) { v.setSmoothEdges(!v.state().smoothEdges); }},
         {"FullScreen1", [](Viewer& v, Platform&) { v.setFullScreen(!v.fullScreen()); }},
-        {"Escape", [](Viewer& v, Platform&) { v.setFullScreen(false); }},
+        // Esc ends the black screen, else the stage, else full screen.
+        {"Escape",
+         [](Viewer& v, Platform&) {
+             if (v.blackScreen())
+                 v.setBlackScreen(false);
+             else if (v.stage())
+                 v.setStage(false);
+             else
+                 v.setFullScreen(false);
+         }},
+        {"Stage1", [](Viewer& v, Platform&) { v.setStage(true); }},
+        {"BlackScreen1", [](Viewer& v, Platform&) { v.setBlackScreen(!v.blackScreen()); }},
+        {"FitModel1", [](Viewer& v, Platform&) { v.FitModelClick(); }},
+        {"LevelFollowsPointer1",
+         [](Viewer& v, Platform&) {
+             v.pointerSetsLevel = !v.pointerSetsLevel;
+             v.changed(MenusChanged);
+         }},
         {"Defaul1", [](Viewer& v, Platform&) { v.Defaul1Click(); }},
         {"ResetView1",
          [](Viewer& v, Platform&) {

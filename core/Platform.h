@@ -18,6 +18,7 @@ enum Change : unsigned {
     BackgroundChanged = 1u << 6, // the window's own colour
     OptionsChanged = 1u << 7,    // the options dialog's controls
     ColourChanged = 1u << 8,     // the background colour dialog's sliders and swatch
+    StageChanged = 1u << 9,      // the stage, the black screen and the controls over the view
 };
 
 // The windows the commands open besides the main window.

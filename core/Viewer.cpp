@@ -1,6 +1,7 @@
 #include "core/Viewer.h"
 
 #include "app/frame/Demo.h"
+#include "app/frame/Fit.h"
 #include "app/frame/FrameRender.h"
 #include "app/frame/Renderer.h"
 #include "app/frame/StartScene.h"
@@ -52,7 +53,10 @@ void Viewer::DemoStep() {
 
 void Viewer::RenderFrame(int pixelWidth, int pixelHeight) {
     ++frameCount;
-    RenderScene(scene, pixelWidth, pixelHeight);
+    if (black)
+        RenderBlackFrame();
+    else
+        RenderScene(scene, pixelWidth, pixelHeight);
 }
 
 bool Viewer::PassDone() {
@@ -202,6 +206,54 @@ void Viewer::setFullScreen(bool on) {
     if (on == fullScreenOn) return;
     fullScreenOn = on;
     changed(FullScreenChanged | BarsChanged | MenusChanged);
+    FormPaint();
+}
+
+void Viewer::setStage(bool on) {
+    if (on == stageOn) return;
+    stageOn = on;
+    lastPointerMove = platform.seconds();
+    changed(StageChanged | FullScreenChanged | BarsChanged | MenusChanged);
+    FormPaint();
+}
+
+void Viewer::setBlackScreen(bool on) {
+    if (on == black) return;
+    black = on;
+    lastPointerMove = platform.seconds();
+    changed(StageChanged | BarsChanged | MenusChanged);
+    FormPaint();
+}
+
+bool Viewer::pointerHidden() const {
+    return (stageOn || black) && platform.seconds() - lastPointerMove >= 2.0;
+}
+
+void Viewer::pointerMoved() {
+    lastPointerMove = platform.seconds();
+}
+
+void Viewer::FitModelClick() {
+    FitModel(scene, clientWidth, clientHeight);
+    FormPaint();
+}
+
+// The keys set the level as the pointer would: the level demo stops, as it must for that.
+void Viewer::takeLevel() {
+    if (!scene.levelDemoRunning) return;
+    scene.levelDemoRunning = false;
+    changed(ButtonsChanged);
+}
+
+void Viewer::SetLevelPercent(float percent) {
+    takeLevel();
+    scene.level = LimitedLevel(scene, percent / 100 * scene.displayHeight);
+    FormPaint();
+}
+
+void Viewer::StepLevel(float percent) {
+    takeLevel();
+    scene.level = LimitedLevel(scene, scene.level + percent / 100 * scene.displayHeight);
     FormPaint();
 }
 

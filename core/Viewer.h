@@ -100,6 +100,25 @@ class Viewer {
     // Presenting: full screen, smooth edges.
     void setFullScreen(bool on);
     bool fullScreen() const { return fullScreenOn; }
+    // The stage: full screen with the model and its read-outs alone, the pointer hidden after
+    // two seconds without moving. Leaving it brings back what was shown before.
+    void setStage(bool on);
+    bool stage() const { return stageOn; }
+    // A black screen, until any key.
+    void setBlackScreen(bool on);
+    bool blackScreen() const { return black; }
+    // The window is full screen: chosen, or for the stage.
+    bool wantsFullScreen() const { return fullScreenOn || stageOn; }
+    // The callouts and the button row stand over the view.
+    bool controlsShown() const { return !stageOn && !black; }
+    // On the stage and the black screen the pointer hides two seconds after it last moved.
+    bool pointerHidden() const;
+    // Zoom and pan that show the whole model at about 85 % of the view, its rotation kept.
+    void FitModelClick();
+    // The level at a share of the display height, or moved by one; the level demo stops first.
+    void SetLevelPercent(float percent);
+    void StepLevel(float percent);
+    bool levelFollowsPointer() const { return pointerSetsLevel; }
     void setSmoothEdges(bool on);
     // The renderer is known: its name decides smoothing unless the user chose, and whether it
     // can smooth at all.
@@ -114,7 +133,7 @@ class Viewer {
     std::vector<ButtonModel> buttons() const;
     // The menu bar and the step toolbar are shown (hidden until the left strip is double-clicked,
     // and while the window is full screen).
-    bool barsShown() const { return barsWanted && !fullScreenOn; }
+    bool barsShown() const { return barsWanted && !wantsFullScreen() && !black; }
     // A text of the interface language by key ("savePictureTitle", ...).
     std::string text(std::string_view key) const;
     std::string windowCaption() const;
@@ -126,6 +145,8 @@ class Viewer {
     void changed(unsigned changes);
     void setDisplayMode(DisplayMode DisplayModes::*mode, DisplayMode value);
     void setPolygonMode(int mode);
+    void takeLevel();
+    void pointerMoved();
     void applyCaptions(bool german);
     void clearHover();
 
@@ -149,4 +170,8 @@ class Viewer {
     bool fullScreenOn = false;
     bool barsBeforeFullScreen = false;
     bool canSmooth = true;
+    bool stageOn = false;
+    bool black = false;
+    double lastPointerMove = 0;
+    bool pointerSetsLevel = true;
 };

@@ -15,6 +15,7 @@ double angleOf(double x1, double y1, double x2, double y2) {
 } // namespace
 
 void Viewer::FormMouseDown(int x, int y) {
+    pointerMoved();
     lastMouseX = x;
     lastMouseY = y;
 }
@@ -35,6 +36,7 @@ void Viewer::clearHover() {
 }
 
 void Viewer::FormMouseMove(int x, int y, unsigned buttons, bool shift) {
+    pointerMoved();
     clearHover();
     if ((buttons & LeftButton) && shift) {
         Orbit(scene, float(x - lastMouseX) * orbitDegreesPerPixel,
@@ -50,7 +52,7 @@ void Viewer::FormMouseMove(int x, int y, unsigned buttons, bool shift) {
     } else if (buttons & RightButton) {
         // The options gesture: the top-right pixel of the client area.
         if (x == clientWidth - 1 && y == 0) platform.showWindow(CoreWindow::Options);
-    } else if (SetLevelFromPointer(scene, x, y, clientHeight)) {
+    } else if (pointerSetsLevel && SetLevelFromPointer(scene, x, y, clientHeight)) {
         FormPaint();
     }
 }

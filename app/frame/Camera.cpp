@@ -4,10 +4,6 @@
 #include <cmath>
 
 namespace {
-// The zoom's limits, for every input that zooms.
-constexpr float largestZoom = 1000;
-constexpr float smallestZoom = 2;
-
 void rotateUp(float& angle) {
     angle += 5;
     if (angle >= 180) angle = -180;

@@ -5,6 +5,10 @@
 
 #include "scene/SceneState.h"
 
+// The zoom's limits, for every input that zooms.
+inline constexpr float smallestZoom = 2;
+inline constexpr float largestZoom = 1000;
+
 enum class ViewStep {
     Aplus,
     Bplus,

@@ -1,5 +1,7 @@
 #include "app/frame/Demo.h"
 
+#include <algorithm>
+
 void DemoStep(SceneState& state) {
     const float s = state.animationSpeed;
     if (state.swingDemoRunning) {
@@ -31,6 +33,12 @@ bool SetLevelFromPointer(SceneState& state, int x, int y, int clientHeight) {
     if (clientHeight <= 0) return false;
     state.level = (state.displayHeight + d) / float(clientHeight) * float(clientHeight - y) - d / 2;
     return true;
+}
+
+float LimitedLevel(const SceneState& state, float level) {
+    const float d = state.connection.innerDiameter;
+    if (!(level > -d / 2)) return -d / 2;
+    return std::min(level, state.displayHeight + d / 2);
 }
 
 // Steps that would pass a limit are not taken, so the speed stays on its steps of 1.5 and "+"

@@ -11,6 +11,10 @@ void DemoStep(SceneState& state);
 // callouts sit, and a running level demo leave the level alone. Returns whether it changed.
 bool SetLevelFromPointer(SceneState& state, int x, int y, int clientHeight);
 
+// A level the pointer could set: from -d/2 to displayHeight + d/2, d being the connection's
+// bore; NaN gives the lower end.
+float LimitedLevel(const SceneState& state, float level);
+
 // "+" and "-": the speed times or divided by 1.5, kept within the range where both demos still
 // visibly move and no value can run away to infinity: from four steps below the start speed 0.2
 // to eight above it. At a limit the button changes nothing.

@@ -31,12 +31,7 @@ void RenderScene(const SceneState& state, int clientWidth, int clientHeight) {
 
     {
         MatrixScope camera;
-        glTranslatef(state.cameraPanX, state.cameraPanY, -2000);
-        const float scale = state.zoom * 0.02f;
-        glScalef(scale, scale, scale);
-        glRotatef(state.cameraRotX, 1, 0, 0);
-        glRotatef(state.cameraRotY, 0, 1, 0);
-        glRotatef(state.cameraRotZ, 0, 0, 1);
+        ApplyCamera(state);
         // The tank is shown only while the chamber pipe is shown.
         if (state.pipeMode != DisplayMode::Off) DrawTank(state, state.tank);
         DrawAssembly(state, state.assembly);
@@ -47,6 +42,21 @@ void RenderScene(const SceneState& state, int clientWidth, int clientHeight) {
     if (state.switch1Visible) DrawSwitchReadout(IsUpperSwitchTripped(state), 0, anchorX);
     if (state.switch2Visible) DrawSwitchReadout(IsLowerSwitchTripped(state), -1, anchorX);
     glFlush();
+}
+
+void RenderBlackFrame() {
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glFlush();
+}
+
+void ApplyCamera(const SceneState& state) {
+    glTranslatef(state.cameraPanX, state.cameraPanY, -2000);
+    const float scale = state.zoom * 0.02f;
+    glScalef(scale, scale, scale);
+    glRotatef(state.cameraRotX, 1, 0, 0);
+    glRotatef(state.cameraRotY, 0, 1, 0);
+    glRotatef(state.cameraRotZ, 0, 0, 1);
 }
 
 void ApplyProjection(int clientWidth, int clientHeight) {

@@ -12,6 +12,13 @@ float readoutAnchorX(int clientWidth, int clientHeight);
 // not present (the window system swaps the buffers). Drawing only reads the state.
 void RenderScene(const SceneState& state, int clientWidth, int clientHeight);
 
+// A frame of black, nothing drawn: the presenter's black screen.
+void RenderBlackFrame();
+
+// The camera transform on the model-view matrix: translate by the pan and -2000, scale by
+// zoom x 0.02, rotate about X, then Y, then Z.
+void ApplyCamera(const SceneState& state);
+
 // Perspective of 15 degrees vertical field of view, near 1000, far 10000, and the viewport. The
 // matrix mode stays at projection; RenderScene switches back to model-view.
 void ApplyProjection(int clientWidth, int clientHeight);

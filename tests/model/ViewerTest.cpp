@@ -336,3 +336,102 @@ TEST_F(Core, CaptionsFollowTheLanguageInEveryModel) {
     EXPECT_EQ(item(viewer, "N4").caption, "Ansichten");
     EXPECT_EQ(callout(viewer, "Label5").caption, " Transmitter");
 }
+
+TEST_F(Core, TheStageShowsTheModelAloneAndEscUndoesOneThingAtATime) {
+    viewer.Image1DblClick();
+    platform.refreshed = 0;
+    viewer.trigger("Stage1");
+    EXPECT_TRUE(viewer.stage());
+    EXPECT_TRUE(viewer.wantsFullScreen());
+    EXPECT_FALSE(viewer.barsShown());
+    EXPECT_FALSE(viewer.controlsShown());
+    EXPECT_EQ(platform.refreshed & (StageChanged | FullScreenChanged | BarsChanged),
+              StageChanged | FullScreenChanged | BarsChanged);
+    viewer.trigger("BlackScreen1");
+    EXPECT_TRUE(viewer.blackScreen());
+
+    viewer.trigger("Escape");
+    EXPECT_FALSE(viewer.blackScreen());
+    EXPECT_TRUE(viewer.stage()) << "the first Esc only ends the black screen";
+    viewer.trigger("Escape");
+    EXPECT_FALSE(viewer.stage());
+    EXPECT_FALSE(viewer.wantsFullScreen());
+    EXPECT_TRUE(viewer.barsShown());
+    EXPECT_TRUE(viewer.controlsShown());
+
+    // Full screen chosen before the stage stays after it.
+    viewer.trigger("FullScreen1");
+    viewer.trigger("Stage1");
+    viewer.trigger("Escape");
+    EXPECT_FALSE(viewer.stage());
+    EXPECT_TRUE(viewer.wantsFullScreen());
+    EXPECT_FALSE(viewer.barsShown());
+    EXPECT_TRUE(viewer.controlsShown());
+}
+
+TEST_F(Core, OnTheStageThePointerHidesTwoSecondsAfterItLastMoved) {
+    platform.now = 10;
+    viewer.FormMouseMove(300, 300, 0);
+    platform.now = 13;
+    EXPECT_FALSE(viewer.pointerHidden()) << "never off the stage";
+    viewer.setStage(true);
+    platform.now = 14.9;
+    EXPECT_FALSE(viewer.pointerHidden());
+    platform.now = 15;
+    EXPECT_TRUE(viewer.pointerHidden());
+    viewer.FormMouseMove(301, 300, 0);
+    EXPECT_FALSE(viewer.pointerHidden());
+}
+
+TEST_F(Core, TheBlackScreenDrawsNothingButBlack) {
+    stopDemos();
+    viewer.setBlackScreen(true);
+    gldouble::reset();
+    viewer.RenderFrame(800, 600);
+    const auto& gl = gldouble::gl();
+    EXPECT_TRUE(gl.primitives.empty());
+    EXPECT_EQ(gl.clearCount, 1);
+    EXPECT_EQ(gl.clearColour, (std::array<float, 4>{0, 0, 0, 0}));
+    EXPECT_FALSE(viewer.controlsShown());
+    EXPECT_FALSE(viewer.barsShown());
+}
+
+TEST_F(Core, LevelKeysStopTheDemoAndStayWithinThePointersRange) {
+    ASSERT_TRUE(state.levelDemoRunning);
+    viewer.trigger("Level80");
+    EXPECT_FALSE(state.levelDemoRunning);
+    EXPECT_TRUE(platform.refreshed & ButtonsChanged) << "the demo button shows it stopped";
+    EXPECT_FLOAT_EQ(state.level, 312);
+    viewer.trigger("LevelUp1");
+    EXPECT_FLOAT_EQ(state.level, 315.9f);
+    viewer.trigger("LevelDown10");
+    EXPECT_FLOAT_EQ(state.level, 276.9f);
+    for (int i = 0; i < 5; ++i) viewer.trigger("LevelUp10");
+    EXPECT_FLOAT_EQ(state.level, 390 + 7) << "a connection's half bore above the display";
+    viewer.trigger("Level0");
+    viewer.trigger("LevelDown1");
+    EXPECT_FLOAT_EQ(state.level, -3.9f);
+    viewer.trigger("LevelDown10");
+    EXPECT_FLOAT_EQ(state.level, -7);
+
+    EXPECT_TRUE(item(viewer, "LevelFollowsPointer1").checked);
+    viewer.trigger("LevelFollowsPointer1");
+    EXPECT_FALSE(item(viewer, "LevelFollowsPointer1").checked);
+    viewer.FormMouseMove(400, 0, 0);
+    EXPECT_FLOAT_EQ(state.level, -7);
+}
+
+TEST_F(Core, NoTwoCommandsShareAKey) {
+    std::vector<std::string> shortcuts;
+    const auto collect = [&](const std::vector<MenuItem>& items, auto& self) -> void {
+        for (const MenuItem& entry : items) {
+            if (!entry.shortcut.empty()) shortcuts.push_back(entry.shortcut);
+            self(entry.items, self);
+        }
+    };
+    collect(viewer.menuBar(), collect);
+    for (const KeyCommand& key : viewer.keys()) shortcuts.push_back(key.keys);
+    std::sort(shortcuts.begin(), shortcuts.end());
+    EXPECT_EQ(std::adjacent_find(shortcuts.begin(), shortcuts.end()), shortcuts.end())
+        << *std::adjacent_find(shortcuts.begin(), shortcuts.end());
+}
