@@ -1,7 +1,9 @@
 #include "app/GLView.h"
 
 #include "app/FramebufferImage.h"
+#include "app/SmoothingPass.h"
 #include "app/frame/Demo.h"
+#include "app/frame/EdgeSmoothing.h"
 #include "app/frame/FrameRender.h"
 #include "app/frame/PaintLoop.h"
 #include "overlay/FontForm.h"
@@ -16,8 +18,6 @@
 #include <chrono>
 
 namespace {
-constexpr int smoothSamples = 4;
-
 std::int64_t steadyNs() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
@@ -43,6 +43,7 @@ GLView::~GLView() {
     if (context) {
         context->makeCurrent(this);
         multisampled.reset();
+        edgeFilter.reset();
         context->doneCurrent();
         delete context;
     }
@@ -60,7 +61,8 @@ bool GLView::makeCurrent() {
     multisampling = QOpenGLFramebufferObject::hasOpenGLFramebufferObjects() &&
                     QOpenGLFramebufferObject::hasOpenGLFramebufferBlit();
     const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-    if (onRendererKnown) onRendererKnown(renderer ? renderer : "");
+    chooseSmoothing(renderer ? renderer : "");
+    if (onRendererKnown) onRendererKnown(rendererName);
     return true;
 }
 
@@ -106,12 +108,45 @@ void GLView::renderScene(QSize pixels) {
     RenderScene(state, pixels.width(), pixels.height());
 }
 
+// The renderer's way of smoothing, unless one was given; multisampling needs framebuffer
+// objects that can be multisampled and blitted, the edge filter works everywhere.
+void GLView::chooseSmoothing(const std::string& renderer) {
+    rendererName = renderer;
+    if (!smoothingGiven) smoothing = smoothingWayFor(renderer);
+    if (smoothing == SmoothingWay::Multisampling && !multisampling)
+        smoothing = SmoothingWay::EdgeFilter;
+}
+
+void GLView::useSmoothing(SmoothingWay way, int multisamples) {
+    smoothingGiven = true;
+    smoothing = way;
+    samples = multisamples;
+    state.smoothEdges = way != SmoothingWay::Off;
+    state.smoothEdgesChosen = true;
+}
+
+// How this frame is smoothed. Until the user chooses, smooth edges follow the view's size, so
+// that a software renderer stays at the display's frame rate on a large screen.
+SmoothingWay GLView::frameSmoothing(QSize pixels) {
+    if (!state.smoothEdgesChosen)
+        state.smoothEdges = smoothEdgesByDefault(rendererName, pixels.width(), pixels.height());
+    return state.smoothEdges ? smoothing : SmoothingWay::Off;
+}
+
 void GLView::renderFrame() {
     const QSize pixels = devicePixels();
-    if (!state.smoothEdges) multisampled.reset(); // its memory is not needed any more
-    QOpenGLFramebufferObject* target = state.smoothEdges ? smoothTarget(pixels) : nullptr;
+    const SmoothingWay way = frameSmoothing(pixels);
+    // The buffers of a way not in use are given back.
+    if (way != SmoothingWay::Multisampling) multisampled.reset();
+    if (way != SmoothingWay::EdgeFilter) edgeFilter.reset();
+    QOpenGLFramebufferObject* target =
+        way == SmoothingWay::Multisampling ? smoothTarget(pixels) : nullptr;
     if (!target) {
         renderScene(pixels);
+        if (way == SmoothingWay::EdgeFilter) {
+            if (!edgeFilter) edgeFilter = std::make_unique<SmoothingPass>();
+            edgeFilter->apply(pixels);
+        }
         return;
     }
     target->bind();
@@ -123,17 +158,18 @@ void GLView::renderFrame() {
 }
 
 // The multisampled buffer for a frame of `pixels`, made anew when the size changes; null (and
-// smoothing unavailable from then on) where the renderer cannot make one.
+// the edge filter from then on) where the renderer cannot make one.
 QOpenGLFramebufferObject* GLView::smoothTarget(QSize pixels) {
     if (!multisampling || pixels.isEmpty()) return nullptr;
     if (!multisampled || multisampled->size() != pixels) {
         QOpenGLFramebufferObjectFormat format;
-        format.setSamples(smoothSamples);
+        format.setSamples(samples);
         format.setAttachment(QOpenGLFramebufferObject::Depth);
         multisampled = std::make_unique<QOpenGLFramebufferObject>(pixels, format);
         if (!multisampled->isValid()) {
             multisampled.reset();
             multisampling = false;
+            chooseSmoothing(rendererName);
         }
     }
     return multisampled.get();
@@ -151,13 +187,18 @@ void GLView::collectErrors() {
     }
 }
 
-QImage GLView::renderPicture(QSize pixels) {
+// Pictures are smoothed by multisampling wherever it works, on a software renderer too: they
+// are made once, so the best smoothing is worth its time. Elsewhere the edge filter smooths them.
+QImage GLView::renderPicture(QSize pixels, bool smoothed) {
     if (!makeCurrent()) return {};
-    const int samples = state.smoothEdges && multisampling ? smoothSamples : 0;
-    QImage picture = renderToImage(pixels, samples, [&] {
+    const int pictureSamples = smoothed && multisampling ? 4 : 0;
+    QImage picture = renderToImage(pixels, pictureSamples, [&] {
         ApplyProjection(pixels.width(), pixels.height());
         renderScene(pixels);
     });
+    if (smoothed && !pictureSamples && !picture.isNull())
+        smoothEdges(reinterpret_cast<std::uint32_t*>(picture.bits()), picture.width(),
+                    picture.height());
     const QSize own = devicePixels();
     ApplyProjection(own.width(), own.height());
     collectErrors();

@@ -15,3 +15,11 @@ bool isSoftwareRenderer(std::string_view renderer) {
     // A renderer that does not say what it is gets the cheaper choice.
     return name.empty();
 }
+
+SmoothingWay smoothingWayFor(std::string_view renderer) {
+    return isSoftwareRenderer(renderer) ? SmoothingWay::EdgeFilter : SmoothingWay::Multisampling;
+}
+
+bool smoothEdgesByDefault(std::string_view renderer, int width, int height) {
+    return !isSoftwareRenderer(renderer) || long(width) * long(height) <= edgeFilterDefaultPixels;
+}
