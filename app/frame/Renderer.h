@@ -18,7 +18,7 @@ SmoothingWay smoothingWayFor(std::string_view renderer);
 // Whether edges are smoothed while the user has not chosen: on graphics hardware always; on a
 // software renderer while the view has at most `edgeFilterDefaultPixels`, up to which the edge
 // filter keeps the frame rate at the display's 60 frames per second.
-constexpr long edgeFilterDefaultPixels = 1920L * 1200;
+constexpr long edgeFilterDefaultPixels = 1280L * 1024;
 bool smoothEdgesByDefault(std::string_view renderer, int width, int height);
 
 // The same before the view has a size: a window of the usual sizes.

@@ -23,7 +23,7 @@ TEST(Renderer, SmoothingWayAndDefaultFollowTheRendererAndTheViewSize) {
         EXPECT_TRUE(smoothEdgesByDefault(hardware, width, height)) << width << "x" << height;
     EXPECT_TRUE(smoothEdgesByDefault(software));
     EXPECT_TRUE(smoothEdgesByDefault(software, 1280, 1002));
-    EXPECT_TRUE(smoothEdgesByDefault(software, 1920, 1058));
-    EXPECT_FALSE(smoothEdgesByDefault(software, 2560, 1418)) << "beyond the filter's 60 fps";
+    EXPECT_FALSE(smoothEdgesByDefault(software, 1920, 1058)) << "beyond the filter's 60 fps";
+    EXPECT_FALSE(smoothEdgesByDefault(software, 2560, 1418));
     EXPECT_FALSE(smoothEdgesByDefault(software, 3840, 2138));
 }
