@@ -1,6 +1,8 @@
 #include "app/GLView.h"
 
 #include "app/FramebufferImage.h"
+#include "app/SmoothingPass.h"
+#include "app/frame/EdgeSmoothing.h"
 #include "app/frame/FrameRender.h"
 #include "overlay/FontForm.h"
 
@@ -15,8 +17,6 @@
 #include <cstdio>
 
 namespace {
-constexpr int smoothSamples = 4;
-
 std::int64_t steadyNs() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
@@ -43,6 +43,7 @@ GLView::~GLView() {
     if (context) {
         if (context->isValid() && context->makeCurrent(this)) {
             multisampled.reset();
+            edgeFilter.reset();
             context->doneCurrent();
         }
         delete context;
@@ -76,7 +77,24 @@ void GLView::setUpGL() {
     multisampling = QOpenGLFramebufferObject::hasOpenGLFramebufferObjects() &&
                     QOpenGLFramebufferObject::hasOpenGLFramebufferBlit();
     const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-    viewer.rendererKnown(renderer ? renderer : "", multisampling);
+    chooseSmoothing(renderer ? renderer : "");
+}
+
+// The renderer's way of smoothing, unless one was given; multisampling needs framebuffer
+// objects that can be multisampled and blitted, the edge filter works everywhere.
+void GLView::chooseSmoothing(const std::string& renderer) {
+    rendererName = renderer;
+    if (!smoothingGiven) smoothing = smoothingWayFor(renderer);
+    if (smoothing == SmoothingWay::Multisampling && !multisampling)
+        smoothing = SmoothingWay::EdgeFilter;
+    viewer.rendererKnown(rendererName, smoothing);
+}
+
+void GLView::useSmoothing(SmoothingWay way, int multisamples) {
+    smoothingGiven = true;
+    smoothing = way;
+    samples = multisamples;
+    viewer.setSmoothEdges(way != SmoothingWay::Off);
 }
 
 void GLView::reportContextFailure(const char* what) {
@@ -128,10 +146,19 @@ void GLView::renderScene(QSize pixels) {
 
 void GLView::renderFrame() {
     const QSize pixels = devicePixels();
-    if (!state.smoothEdges) multisampled.reset(); // its memory is not needed any more
-    QOpenGLFramebufferObject* target = state.smoothEdges ? smoothTarget(pixels) : nullptr;
+    const SmoothingWay way =
+        viewer.smoothFrame(pixels.width(), pixels.height()) ? smoothing : SmoothingWay::Off;
+    // The buffers of a way not in use are given back.
+    if (way != SmoothingWay::Multisampling) multisampled.reset();
+    if (way != SmoothingWay::EdgeFilter) edgeFilter.reset();
+    QOpenGLFramebufferObject* target =
+        way == SmoothingWay::Multisampling ? smoothTarget(pixels) : nullptr;
     if (!target) {
         renderScene(pixels);
+        if (way == SmoothingWay::EdgeFilter) {
+            if (!edgeFilter) edgeFilter = std::make_unique<SmoothingPass>();
+            edgeFilter->apply(pixels);
+        }
         return;
     }
     target->bind();
@@ -143,17 +170,18 @@ void GLView::renderFrame() {
 }
 
 // The multisampled buffer for a frame of `pixels`, made anew when the size changes; null (and
-// smoothing unavailable from then on) where the renderer cannot make one.
+// the edge filter from then on) where the renderer cannot make one.
 QOpenGLFramebufferObject* GLView::smoothTarget(QSize pixels) {
     if (!multisampling || pixels.isEmpty()) return nullptr;
     if (!multisampled || multisampled->size() != pixels) {
         QOpenGLFramebufferObjectFormat format;
-        format.setSamples(smoothSamples);
+        format.setSamples(samples);
         format.setAttachment(QOpenGLFramebufferObject::Depth);
         multisampled = std::make_unique<QOpenGLFramebufferObject>(pixels, format);
         if (!multisampled->isValid()) {
             multisampled.reset();
             multisampling = false;
+            chooseSmoothing(rendererName);
         }
     }
     return multisampled.get();
@@ -171,13 +199,18 @@ void GLView::collectErrors() {
     }
 }
 
-QImage GLView::renderPicture(QSize pixels) {
+// Pictures are smoothed by multisampling wherever it works, on a software renderer too: they
+// are made once, so the best smoothing is worth its time. Elsewhere the edge filter smooths them.
+QImage GLView::renderPicture(QSize pixels, bool smoothed) {
     if (!makeCurrent()) return {};
-    const int samples = state.smoothEdges && multisampling ? smoothSamples : 0;
-    QImage picture = renderToImage(pixels, samples, [&] {
+    const int pictureSamples = smoothed && multisampling ? 4 : 0;
+    QImage picture = renderToImage(pixels, pictureSamples, [&] {
         ApplyProjection(pixels.width(), pixels.height());
         renderScene(pixels);
     });
+    if (smoothed && !pictureSamples && !picture.isNull())
+        smoothEdges(reinterpret_cast<std::uint32_t*>(picture.bits()), picture.width(),
+                    picture.height());
     const QSize own = devicePixels();
     ApplyProjection(own.width(), own.height());
     collectErrors();

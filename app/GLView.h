@@ -2,10 +2,12 @@
 // window embeds below its menus. It runs the paint loop's passes, presents each frame itself and
 // paces the passes to the display's refresh, and forwards the mouse, touch and gestures to the
 // main window's handlers. Nothing composites it: a frame goes from the back buffer straight to
-// the screen (through a multisampled buffer first while edges are smoothed).
+// the screen (while edges are smoothed, through a multisampled buffer first or, on a software
+// renderer, through the edge filter).
 #pragma once
 
 #include "app/frame/FramePacer.h"
+#include "app/frame/Renderer.h"
 #include "core/Viewer.h"
 
 #include <QImage>
@@ -14,9 +16,11 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class QOpenGLContext;
 class QOpenGLFramebufferObject;
+class SmoothingPass;
 
 class GLView : public QWindow {
     Q_OBJECT
@@ -28,18 +32,23 @@ class GLView : public QWindow {
     // core says that the loop has ended.
     void startPasses();
     // The current scene rendered off-screen with the frame code into an image of `pixels`
-    // (read-outs placed for that shape), smoothed as the view is; empty if the renderer cannot
-    // make a picture that large.
-    QImage renderPicture(QSize pixels);
-    // The same at the view's own size in device pixels.
+    // (read-outs placed for that shape), its edges smoothed unless `smoothed` is false; empty if
+    // the renderer cannot make a picture that large.
+    QImage renderPicture(QSize pixels, bool smoothed = true);
+    // The same at the view's own size in device pixels, smoothed.
     QImage grabFramebuffer();
     // The view's size in device pixels.
     QSize devicePixels() const;
     // The GL viewport of the view's frames, in device pixels.
     QRect viewport();
-    // Whether edges can be smoothed: multisampling works on this renderer. Known once the view
-    // has its GL context (the core learns it then); until then true.
-    bool smoothingAvailable() const { return multisampling; }
+    // Whether edges can be smoothed on this renderer. Known once the view has its GL context;
+    // until then true.
+    bool smoothingAvailable() const { return smoothing != SmoothingWay::Off; }
+    // How the frames' edges are smoothed while smooth edges are on: the renderer's way, or the
+    // one given to useSmoothing (which also takes the number of samples of multisampling).
+    SmoothingWay smoothingWay() const { return smoothing; }
+    int smoothingSamples() const { return samples; }
+    void useSmoothing(SmoothingWay way, int multisamples = 4);
     // GL errors the frames raised so far (none is expected), and the first of them.
     int glErrors() const { return errorCount; }
     unsigned firstGlError() const { return firstError; }
@@ -66,6 +75,7 @@ class GLView : public QWindow {
     void schedulePass();
     void renderFrame();
     void renderScene(QSize pixels);
+    void chooseSmoothing(const std::string& renderer);
     QOpenGLFramebufferObject* smoothTarget(QSize pixels);
     void present();
     void collectErrors();
@@ -74,7 +84,12 @@ class GLView : public QWindow {
     const SceneState& state;
     QOpenGLContext* context = nullptr;
     std::unique_ptr<QOpenGLFramebufferObject> multisampled; // the smoothed frame before the blit
-    bool multisampling = true;
+    std::unique_ptr<SmoothingPass> edgeFilter;
+    bool multisampling = true; // framebuffer objects with multisampling work
+    SmoothingWay smoothing = SmoothingWay::Multisampling;
+    bool smoothingGiven = false; // by useSmoothing, not by the renderer
+    int samples = 4;
+    std::string rendererName;
     bool glSetUp = false;
     bool contextFailureReported = false;
     QTimer passTimer;

@@ -1,7 +1,8 @@
 // Renders frames of the start scene off-screen with real GL at 1280 x 720 and prints the median
 // frame time, frames per second, vertices per frame and the peak memory of the process.
 //   niveau_bench [frames]                          (default 300; needs a display)
-//   niveau_bench live [seconds] [rounds] [smooth]  the real window (see LiveBenchmark.h)
+//   niveau_bench live [seconds] [rounds] [--size WxH]... [--smoothing WAY]...
+//                                                  the real window (see LiveBenchmark.h)
 //   niveau_bench soak [minutes] [interval]         memory and files over time (SoakBenchmark.h)
 #include "LiveBenchmark.h"
 #include "SoakBenchmark.h"
@@ -52,9 +53,7 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "live") == 0) {
         char self[4096] = {};
         if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return 1;
-        return runLiveBenchmark(self, argc > 2 ? std::max(1, std::atoi(argv[2])) : 10,
-                                argc > 3 ? std::max(1, std::atoi(argv[3])) : 3,
-                                argc > 4 && std::strcmp(argv[4], "smooth") == 0);
+        return runLiveBenchmark(self, argc - 2, argv + 2);
     }
     const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 300;
     QGuiApplication app(argc, argv);

@@ -7,6 +7,7 @@
 #include "app/ProgramWindows.h"
 #include "app/StandaloneView.h"
 #include "app/frame/FrameRender.h"
+#include "app/frame/Renderer.h"
 #include "app/frame/StartScene.h"
 
 #include <QApplication>
@@ -73,9 +74,72 @@ struct Phase {
     double cpuPercent() const { return cpu * 1e9 / double(ns) * 100; }
 };
 
+// The names of the ways of smoothing on the command line and in the results.
+struct NamedSmoothing {
+    const char* name;
+    SmoothingWay way;
+    int samples;
+};
+constexpr NamedSmoothing smoothingNames[] = {{"off", SmoothingWay::Off, 0},
+                                             {"msaa2", SmoothingWay::Multisampling, 2},
+                                             {"msaa4", SmoothingWay::Multisampling, 4},
+                                             {"filter", SmoothingWay::EdgeFilter, 0}};
+
+const NamedSmoothing* smoothingNamed(std::string_view name) {
+    for (const NamedSmoothing& named : smoothingNames)
+        if (name == named.name) return &named;
+    return nullptr;
+}
+
+std::string smoothingName(SmoothingWay way, int samples) {
+    if (way == SmoothingWay::Multisampling) return "msaa" + std::to_string(samples);
+    return way == SmoothingWay::EdgeFilter ? "filter" : "off";
+}
+
+// What a view smooths with: the way given on the command line, or else the program's own choice.
+void applySmoothing(GLView& view, const std::string& smoothing) {
+    if (const NamedSmoothing* named = smoothingNamed(smoothing))
+        view.useSmoothing(named->way, named->samples);
+}
+
+// The smoothing a view used, and the one the program chooses by itself at its size.
+std::string smoothingReport(const GLView& view, const SceneState& state) {
+    const QSize pixels = view.size() * view.devicePixelRatio();
+    const std::string& renderer = presentedFrames().renderer;
+    const SmoothingWay way = smoothingWayFor(renderer);
+    const bool byDefault = smoothEdgesByDefault(renderer, way, pixels.width(), pixels.height());
+    return "smoothing=" +
+           (state.smoothEdges ? smoothingName(view.smoothingWay(), view.smoothingSamples())
+                              : std::string("off")) +
+           " default=" + (byDefault ? smoothingName(way, 4) : "off");
+}
+
+// Shows a window maximised, or at `size` ("max" or "WxH").
+void showAt(QWindow& window, const std::string& size) {
+    int width = 0, height = 0;
+    if (std::sscanf(size.c_str(), "%dx%d", &width, &height) == 2) {
+        window.resize(width, height);
+        window.show();
+    } else {
+        window.showMaximized();
+    }
+}
+
+void showAt(QWidget& window, const std::string& size) {
+    int width = 0, height = 0;
+    if (std::sscanf(size.c_str(), "%dx%d", &width, &height) == 2) {
+        window.resize(width, height);
+        window.show();
+    } else {
+        window.showMaximized();
+    }
+}
+
 // Waits for the first presented frame, then runs the phases: warm-up, `seconds` with the demos
-// as they are, `stop`, settle, `seconds` quiet. Prints one line of key=value results and quits.
-void measureAfterFirstFrame(int seconds, std::function<void()> stop, std::function<QSize()> size) {
+// as they are, `stop`, settle, `seconds` quiet. Prints one line of key=value results (`report`
+// adds its own) and quits.
+void measureAfterFirstFrame(int seconds, std::function<void()> stop, std::function<QSize()> size,
+                            std::function<std::string()> report) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [=] {
         if (presentedFrames().swaps == 0) return;
@@ -93,10 +157,10 @@ void measureAfterFirstFrame(int seconds, std::function<void()> stop, std::functi
                         quiet->stop();
                         const QSize pixels = size();
                         std::printf("fps=%.2f cpu=%.1f quietfps=%.2f quietcpu=%.2f first=%lld "
-                                    "rss=%.1f size=%dx%d renderer=%s\n",
+                                    "rss=%.1f size=%dx%d %s renderer=%s\n",
                                     running->fps(), running->cpuPercent(), quiet->fps(),
                                     quiet->cpuPercent(), (long long)presentedFrames().firstSwapNs,
-                                    peakRssMiB(), pixels.width(), pixels.height(),
+                                    peakRssMiB(), pixels.width(), pixels.height(), report().c_str(),
                                     presentedFrames().renderer.c_str());
                         std::fflush(stdout);
                         QCoreApplication::exit(0);
@@ -112,51 +176,48 @@ QSize devicePixels(const QWindow& window) {
     return window.size() * window.devicePixelRatio();
 }
 
-// Smooth edges for every measurement of this run, as the program's menu entry chooses them.
-constexpr const char* smoothVariable = "NIVEAU_BENCH_SMOOTH";
-
-void chooseSmoothing(SceneState& state) {
-    if (!std::getenv(smoothVariable)) return;
-    state.smoothEdges = state.smoothEdgesChosen = true;
-}
-
 // The real program's windows, as main() creates them, with a settings folder of its own.
-int programChild(int argc, char** argv, int seconds) {
+int programChild(int argc, char** argv, int seconds, const std::string& size,
+                 const std::string& smoothing) {
     auto state = std::make_unique<SceneState>();
     InitialiseSceneState(*state);
     QApplication app(argc, argv);
     QTemporaryDir folder;
     TfrmCube window(*state, folder.path().toStdString() + "/");
     CreateSecondaryWindows(window, *state);
-    chooseSmoothing(*state);
-    window.showMaximized();
+    applySmoothing(*window.view(), smoothing);
+    showAt(window, size);
     measureAfterFirstFrame(
         seconds,
         [&] {
             window.core().Start_Stop_ImageClick();
             window.core().Start_Stop_Image_UpDownClick();
         },
-        [&] { return devicePixels(*window.view()); });
+        [&] { return devicePixels(*window.view()); },
+        [&] { return smoothingReport(*window.view(), *state); });
     return app.exec();
 }
 
 // The start frame over and over: the same view and paint loop, with the demos at speed 0.
-int replayChild(int argc, char** argv, int seconds) {
+int replayChild(int argc, char** argv, int seconds, const std::string& size,
+                const std::string& smoothing) {
     auto state = std::make_unique<SceneState>();
     InitialiseSceneState(*state);
     BuildStartScene(*state);
     state->animationSpeed = 0;
-    chooseSmoothing(*state);
     QApplication app(argc, argv);
     StandaloneView standalone(*state);
     GLView& view = standalone.view();
+    applySmoothing(view, smoothing);
     view.onResized = [&view](int w, int h) {
         const qreal ratio = view.devicePixelRatio();
         ApplyProjection(int(w * ratio), int(h * ratio));
     };
-    view.showMaximized();
+    showAt(view, size);
     QTimer::singleShot(0, [&standalone] { standalone.core().FormPaint(); });
-    measureAfterFirstFrame(seconds, nullptr, [&] { return devicePixels(view); });
+    measureAfterFirstFrame(
+        seconds, nullptr, [&] { return devicePixels(view); },
+        [&] { return smoothingReport(view, *state); });
     return app.exec();
 }
 
@@ -187,11 +248,13 @@ class ClearWindow : public QWindow {
     QTimer loop;
 };
 
-int clearChild(int argc, char** argv, int seconds) {
+int clearChild(int argc, char** argv, int seconds, const std::string& size) {
     QGuiApplication app(argc, argv);
     ClearWindow window;
-    window.showMaximized();
-    measureAfterFirstFrame(seconds, nullptr, [&] { return devicePixels(window); });
+    showAt(window, size);
+    measureAfterFirstFrame(
+        seconds, nullptr, [&] { return devicePixels(window); },
+        [] { return std::string("smoothing=off default=off"); });
     return app.exec();
 }
 
@@ -215,7 +278,15 @@ struct ChildResult {
     bool ok = false;
 };
 
-ChildResult runChild(const char* self, const char* kind, int seconds) {
+// One measured configuration: the window's size ("max": maximised) and the smoothing
+// ("default": the program's own choice).
+struct Configuration {
+    std::string size;
+    std::string smoothing;
+};
+
+ChildResult runChild(const char* self, const char* kind, int seconds,
+                     const Configuration& configuration) {
     int out[2];
     ChildResult result;
     if (pipe(out) != 0) return result;
@@ -224,8 +295,13 @@ ChildResult runChild(const char* self, const char* kind, int seconds) {
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
     const std::string secondsText = std::to_string(seconds);
-    char* args[] = {const_cast<char*>(self), const_cast<char*>("--live-child"),
-                    const_cast<char*>(kind), const_cast<char*>(secondsText.c_str()), nullptr};
+    char* args[] = {const_cast<char*>(self),
+                    const_cast<char*>("--live-child"),
+                    const_cast<char*>(kind),
+                    const_cast<char*>(secondsText.c_str()),
+                    const_cast<char*>(configuration.size.c_str()),
+                    const_cast<char*>(configuration.smoothing.c_str()),
+                    nullptr};
     pid_t pid = 0;
     const std::int64_t startNs = monotonicNs();
     const int spawned = posix_spawn(&pid, self, &actions, nullptr, args, environ);
@@ -287,50 +363,90 @@ struct Series {
 } // namespace
 
 int runLiveChild(int argc, char** argv) {
+    if (argc < 6) return 2;
     const std::string kind = argv[2];
     const int seconds = std::max(1, std::atoi(argv[3]));
-    if (kind == "program") return programChild(argc, argv, seconds);
-    if (kind == "replay") return replayChild(argc, argv, seconds);
-    if (kind == "clear") return clearChild(argc, argv, seconds);
+    const std::string size = argv[4], smoothing = argv[5];
+    if (kind == "program") return programChild(argc, argv, seconds, size, smoothing);
+    if (kind == "replay") return replayChild(argc, argv, seconds, size, smoothing);
+    if (kind == "clear") return clearChild(argc, argv, seconds, size);
     return 2;
 }
 
-int runLiveBenchmark(const char* self, int seconds, int rounds, bool smooth) {
-    if (smooth) setenv(smoothVariable, "1", 1);
-    std::printf("live benchmark: %d s with both demos, then %d s with both stopped; %d rounds, "
-                "one process per measurement, medians (fps: lowest .. highest)%s\n",
-                seconds, seconds, rounds, smooth ? "; smooth edges" : "");
-    Series program, replay, clear;
-    std::vector<double> ratios;
-    for (int round = 0; round < rounds; ++round) {
-        for (auto [series, kind] : {std::pair{&program, "program"}, std::pair{&replay, "replay"},
-                                    std::pair{&clear, "clear"}}) {
-            ChildResult result = runChild(self, kind, seconds);
-            if (!result.ok) {
-                std::fprintf(stderr,
-                             "niveau_bench: the %s measurement did not finish (no "
-                             "display?)\n",
-                             kind);
-                return 1;
+int runLiveBenchmark(const char* self, int argc, char** argv) {
+    int seconds = 10, rounds = 3;
+    std::vector<std::string> sizes, smoothings;
+    int position = 0;
+    for (int i = 0; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if ((word == "--size" || word == "--smoothing") && i + 1 < argc) {
+            const std::string value = argv[++i];
+            int width = 0, height = 0;
+            if (word == "--size" && std::sscanf(value.c_str(), "%dx%d", &width, &height) != 2) {
+                std::fprintf(stderr, "niveau_bench: a size is WIDTHxHEIGHT, not %s\n",
+                             value.c_str());
+                return 2;
             }
-            series->rounds.push_back(std::move(result));
+            if (word == "--smoothing" && !smoothingNamed(value)) {
+                std::fprintf(stderr, "niveau_bench: smoothing is off, msaa2, msaa4 or filter\n");
+                return 2;
+            }
+            (word == "--size" ? sizes : smoothings).push_back(value);
+        } else if (position++ == 0) {
+            seconds = std::max(1, std::atoi(argv[i]));
+        } else {
+            rounds = std::max(1, std::atoi(argv[i]));
         }
-        ratios.push_back(number(program.rounds.back(), "fps") /
-                         number(replay.rounds.back(), "fps"));
     }
-    std::printf("renderer: %s\n", program.rounds.front().values.at("renderer").c_str());
-    std::printf("view: %s device pixels\n\n", program.rounds.front().values.at("size").c_str());
-    std::printf("%-34s %20s %7s %12s %10s\n", "", "fps", "CPU %", "first frame", "peak RSS");
-    auto row = [](const char* name, const Series& r) {
-        std::printf("%-34s %6.1f (%5.1f .. %5.1f) %7.1f %9.0f ms %6.1f MiB\n", name,
-                    r.median("fps"), r.min("fps"), r.max("fps"), r.median("cpu"), r.median("first"),
-                    r.median("rss"));
+    if (sizes.empty()) sizes.push_back("max");
+    if (smoothings.empty()) smoothings.push_back("default");
+    std::vector<Configuration> configurations;
+    for (const std::string& size : sizes)
+        for (const std::string& smoothing : smoothings) configurations.push_back({size, smoothing});
+
+    std::printf("live benchmark: %d s with both demos, then %d s with both stopped; %d rounds, "
+                "one process per measurement, medians (fps: lowest .. highest)\n",
+                seconds, seconds, rounds);
+    struct Measured {
+        Series program, replay, clear;
     };
-    row("program, both demos running", program);
-    std::printf("%-34s %6.1f %22.2f\n", "program, both demos stopped", program.median("quietfps"),
-                program.median("quietcpu"));
-    row("floor: replay of the start frame", replay);
-    row("floor: clear and swap, unpaced", clear);
-    std::printf("\nprogram / replay in the same round: %.2f\n", median(ratios));
+    std::vector<Measured> measured(configurations.size());
+    // Every round measures every configuration, so that a change in the machine's load falls on
+    // all of them alike.
+    for (int round = 0; round < rounds; ++round) {
+        for (std::size_t c = 0; c < configurations.size(); ++c) {
+            for (auto [series, kind] : {std::pair{&measured[c].program, "program"},
+                                        std::pair{&measured[c].replay, "replay"},
+                                        std::pair{&measured[c].clear, "clear"}}) {
+                ChildResult result = runChild(self, kind, seconds, configurations[c]);
+                if (!result.ok) {
+                    std::fprintf(stderr,
+                                 "niveau_bench: the %s measurement did not finish (no "
+                                 "display?)\n",
+                                 kind);
+                    return 1;
+                }
+                series->rounds.push_back(std::move(result));
+            }
+        }
+    }
+    const auto& first = measured.front().program.rounds.front().values;
+    std::printf("renderer: %s\n", first.at("renderer").c_str());
+    std::printf("smoothing: %s\n\n", first.at("default").c_str());
+    std::printf("%-10s %-9s %22s %6s %8s %9s %9s %8s %9s\n", "view", "smoothing", "fps, both demos",
+                "CPU %", "stopped", "replay", "clear", "first", "peak RSS");
+    for (std::size_t c = 0; c < configurations.size(); ++c) {
+        const Measured& m = measured[c];
+        const auto& values = m.program.rounds.front().values;
+        std::printf(
+            "%-10s %-9s %6.1f (%5.1f .. %5.1f) %6.1f %8.1f %9.1f %9.1f %5.0f ms %5.1f MiB\n",
+            values.at("size").c_str(), values.at("smoothing").c_str(), m.program.median("fps"),
+            m.program.min("fps"), m.program.max("fps"), m.program.median("cpu"),
+            m.program.median("quietfps"), m.replay.median("fps"), m.clear.median("fps"),
+            m.program.median("first"), m.program.median("rss"));
+    }
+    std::printf("\nfps: presented frames per second with both demos running (medians, lowest .. "
+                "highest); stopped: with both demos stopped; replay: the start frame, frozen, "
+                "through the same view; clear: a bare window that clears and swaps, unpaced\n");
     return 0;
 }

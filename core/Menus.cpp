@@ -133,7 +133,7 @@ std::vector<MenuItem> Viewer::menuBar() const {
     std::vector<MenuItem> picture;
     for (const ModeMenu& menu : modeMenus) picture.push_back(modeMenu(m, menu, scene));
     MenuItem smooth = m.check("SmoothEdges1", scene.smoothEdges);
-    smooth.enabled = canSmooth;
+    smooth.enabled = smoothingAvailable();
     picture.insert(picture.end(),
                    {m.item("N5", "Ctrl+S"), m.item("nichtsgeschnitten1", "Ctrl+V"),
                     MenuBuilder::separator(), m.item("HintergrundFarbe1", "Ctrl+C"),

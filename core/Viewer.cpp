@@ -258,17 +258,29 @@ void Viewer::StepLevel(float percent) {
 }
 
 void Viewer::setSmoothEdges(bool on) {
-    scene.smoothEdges = on && canSmooth;
+    scene.smoothEdges = on && smoothingAvailable();
     scene.smoothEdgesChosen = true; // kept in kelo.ini from now on
     changed(MenusChanged);
     FormPaint();
 }
 
-void Viewer::rendererKnown(std::string_view renderer, bool smoothingWorks) {
-    canSmooth = smoothingWorks;
-    if (!scene.smoothEdgesChosen) scene.smoothEdges = smoothEdgesByDefault(renderer);
-    if (!canSmooth) scene.smoothEdges = false;
+void Viewer::rendererKnown(std::string_view renderer, SmoothingWay way) {
+    rendererName = renderer;
+    smoothing = way;
+    if (!smoothingAvailable()) scene.smoothEdges = false;
     changed(MenusChanged);
+}
+
+bool Viewer::smoothFrame(int pixelWidth, int pixelHeight) {
+    if (!scene.smoothEdgesChosen) {
+        const bool byDefault =
+            smoothEdgesByDefault(rendererName, smoothing, pixelWidth, pixelHeight);
+        if (byDefault != scene.smoothEdges) {
+            scene.smoothEdges = byDefault;
+            changed(MenusChanged);
+        }
+    }
+    return scene.smoothEdges && smoothingAvailable();
 }
 
 std::string Viewer::text(std::string_view key) const {

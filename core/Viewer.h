@@ -7,6 +7,7 @@
 
 #include "app/frame/Camera.h"
 #include "app/frame/PaintLoop.h"
+#include "app/frame/Renderer.h"
 #include "core/ColourChoice.h"
 #include "core/Controls.h"
 #include "core/Menus.h"
@@ -120,10 +121,12 @@ class Viewer {
     void StepLevel(float percent);
     bool levelFollowsPointer() const { return pointerSetsLevel; }
     void setSmoothEdges(bool on);
-    // The renderer is known: its name decides smoothing unless the user chose, and whether it
-    // can smooth at all.
-    void rendererKnown(std::string_view renderer, bool canSmooth);
-    bool smoothingAvailable() const { return canSmooth; }
+    // The renderer is known, and the way the shell smooths edges on it (Off where it cannot).
+    void rendererKnown(std::string_view renderer, SmoothingWay way);
+    bool smoothingAvailable() const { return smoothing != SmoothingWay::Off; }
+    // Whether the frame of pixelWidth x pixelHeight about to be drawn has smooth edges: until the
+    // user chooses, the renderer, the way and the frame's size decide.
+    bool smoothFrame(int pixelWidth, int pixelHeight);
 
     // Models.
     std::vector<MenuItem> menuBar() const;
@@ -169,7 +172,8 @@ class Viewer {
     bool barsWanted = false;
     bool fullScreenOn = false;
     bool barsBeforeFullScreen = false;
-    bool canSmooth = true;
+    std::string rendererName;
+    SmoothingWay smoothing = SmoothingWay::Multisampling;
     bool stageOn = false;
     bool black = false;
     double lastPointerMove = 0;

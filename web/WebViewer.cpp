@@ -51,7 +51,9 @@ WebViewer::WebViewer(const std::string& canvasSelector)
     BuildFontLists(DrawFontPictures());
     rendererName = webGlRendererName();
     maxSamples = maximumSamples();
-    state->smoothEdges = smoothEdgesByDefault(rendererName) && smoothSamples() > 0;
+    // The browser smooths by multisampling alone, which a software renderer cannot afford.
+    state->smoothEdges = smoothSamples() > 0 &&
+                         smoothEdgesByDefault(rendererName, SmoothingWay::Multisampling, 0, 0);
     FormPaint();
 }
 

@@ -15,3 +15,13 @@ bool isSoftwareRenderer(std::string_view renderer) {
     // A renderer that does not say what it is gets the cheaper choice.
     return name.empty();
 }
+
+SmoothingWay smoothingWayFor(std::string_view renderer) {
+    return isSoftwareRenderer(renderer) ? SmoothingWay::EdgeFilter : SmoothingWay::Multisampling;
+}
+
+bool smoothEdgesByDefault(std::string_view renderer, SmoothingWay way, int width, int height) {
+    if (way == SmoothingWay::Off) return false;
+    if (!isSoftwareRenderer(renderer)) return true;
+    return way == SmoothingWay::EdgeFilter && long(width) * long(height) <= edgeFilterDefaultPixels;
+}

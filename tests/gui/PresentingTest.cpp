@@ -130,24 +130,59 @@ TEST_F(WindowTest, FullScreenHidesTheCaptionBarAndEscLeavesIt) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isFullScreen(); }, 5000));
 }
 
-TEST_F(WindowTest, SmoothEdgesAreOffOnSoftwareRenderersAndKeptOnceChosen) {
-    stopDemos();
-    const QImage plain = frame();
-    EXPECT_FALSE(state->smoothEdges) << "llvmpipe renders every pixel on the processor";
+TEST_F(WindowTest, SmoothEdgesAreOnByDefaultOnTheSoftwareRendererAndKeptOnceChosen) {
+    holdStartScene(120);
+    paintStill();
+    EXPECT_TRUE(state->smoothEdges) << "the edge filter keeps llvmpipe at the display's rate";
     EXPECT_FALSE(state->smoothEdgesChosen);
+    EXPECT_EQ(window->view()->smoothingWay(), SmoothingWay::EdgeFilter);
+    const QImage drawn = frame();
+    const QImage smoothOnScreen = onScreen(*window);
+    savePicture(smoothOnScreen, "smooth-edges");
+    EXPECT_GT(countPixels(smoothOnScreen, isSectionRed), 100);
+    // Exported pictures are smoothed too, whatever the view does.
+    const QImage exported = window->view()->grabFramebuffer();
+    EXPECT_GT(distinctColours(exported), distinctColours(drawn) * 5 / 4) << "mixed edge colours";
 
     window->menuItem("SmoothEdges1")->trigger();
-    EXPECT_TRUE(state->smoothEdges);
-    EXPECT_TRUE(window->menuItem("SmoothEdges1")->isChecked());
-    const QImage smooth = frame();
-    savePicture(smooth, "smooth-edges");
-    EXPECT_GT(distinctColours(smooth), distinctColours(plain) * 5 / 4) << "mixed edge colours";
-    EXPECT_GT(countPixels(smooth, isSectionRed), 100);
+    EXPECT_FALSE(state->smoothEdges);
+    EXPECT_TRUE(state->smoothEdgesChosen);
+    EXPECT_FALSE(window->menuItem("SmoothEdges1")->isChecked());
+    paintStill();
+    const QImage sharpOnScreen = onScreen(*window);
+    EXPECT_GT(distinctColours(smoothOnScreen), distinctColours(sharpOnScreen) * 5 / 4)
+        << "the screen showed the filtered frame";
+    EXPECT_EQ(distinctColours(window->view()->grabFramebuffer()), distinctColours(exported));
 
     window->close();
     QFile file(QString::fromStdString(window->settingsFile().place().folder) + "kelo.ini");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("smoothedges=ein"));
+    EXPECT_TRUE(file.readAll().contains("smoothedges=aus"));
+}
+
+TEST_F(WindowTest, TheEdgeFilterChangesOnlyEdgePixelsOfTheFrameOnScreen) {
+    holdStartScene(120);
+    paintStill();
+    const QImage smoothOnScreen = onScreen(*window);
+    window->setSmoothEdges(false);
+    paintStill();
+    const QImage sharpOnScreen = onScreen(*window);
+    ASSERT_EQ(smoothOnScreen.size(), sharpOnScreen.size());
+    // Pixels differ only where the sharp frame has an edge: beside a neighbour of another colour.
+    int differing = 0, offEdges = 0;
+    for (int y = 1; y + 1 < sharpOnScreen.height(); ++y) {
+        for (int x = 1; x + 1 < sharpOnScreen.width(); ++x) {
+            if (smoothOnScreen.pixel(x, y) == sharpOnScreen.pixel(x, y)) continue;
+            ++differing;
+            const QRgb own = sharpOnScreen.pixel(x, y);
+            const bool besideEdge =
+                sharpOnScreen.pixel(x - 1, y) != own || sharpOnScreen.pixel(x + 1, y) != own ||
+                sharpOnScreen.pixel(x, y - 1) != own || sharpOnScreen.pixel(x, y + 1) != own;
+            offEdges += !besideEdge;
+        }
+    }
+    EXPECT_GT(differing, 1000);
+    EXPECT_EQ(offEdges, 0);
 }
 
 TEST_F(WindowTest, HomeRestoresOnlyTheStartCamera) {

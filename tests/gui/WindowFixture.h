@@ -85,7 +85,9 @@ class WindowTest : public testing::Test {
         if (!settled) ADD_FAILURE() << "the screen kept changing";
         return current;
     }
-    QImage frame() { return window->view()->grabFramebuffer(); }
+    // The view's frame as the frame code draws it, without smoothing its edges, as the stored
+    // baselines are.
+    QImage frame() { return window->view()->renderPicture(window->view()->devicePixels(), false); }
     // How often the options gesture fires while the pointer, the right button held, moves to
     // each of the points of the view in turn.
     int optionsGestures(std::initializer_list<QPoint> points) {

@@ -51,8 +51,9 @@ struct Fit : CoreFixture, testing::Test {
         const double share = filledShare(state, nearest);
         EXPECT_LE(share, fittedShare + 1e-3) << "nothing reaches past the fitted share";
         EXPECT_GT(nearest, 1000) << "nothing is cut by the near plane";
-        if (!nearPlaneLimits)
+        if (!nearPlaneLimits) {
             EXPECT_GE(share, 0.7) << "the bounds are not much larger than the model";
+        }
     }
 };
 } // namespace

@@ -283,20 +283,29 @@ TEST_F(Core, FullScreenHidesTheBarsWhichComeBackOnlyIfTheyWereShown) {
     EXPECT_TRUE(platform.refreshed & FullScreenChanged);
 }
 
-TEST_F(Core, SmoothingFollowsTheRendererUntilChosenAndOnlyWhereItWorks) {
-    viewer.rendererKnown("llvmpipe (LLVM 15.0.6, 256 bits)", true);
+TEST_F(Core, SmoothingFollowsTheRendererAndTheFrameSizeUntilChosenAndOnlyWhereItWorks) {
+    const char* software = "llvmpipe (LLVM 15.0.6, 256 bits)";
+    viewer.rendererKnown(software, SmoothingWay::EdgeFilter);
+    EXPECT_TRUE(viewer.smoothFrame(1280, 1002));
+    platform.refreshed = 0;
+    EXPECT_FALSE(viewer.smoothFrame(3840, 2138)) << "beyond what the filter holds at 60 fps";
     EXPECT_FALSE(state.smoothEdges);
-    viewer.rendererKnown("AMD Radeon RX 6600", true);
-    EXPECT_TRUE(state.smoothEdges);
+    EXPECT_TRUE(platform.refreshed & MenusChanged) << "the check mark follows";
+    viewer.rendererKnown("AMD Radeon RX 6600", SmoothingWay::Multisampling);
+    EXPECT_TRUE(viewer.smoothFrame(3840, 2138));
+
     viewer.trigger("SmoothEdges1");
     EXPECT_FALSE(state.smoothEdges);
     EXPECT_TRUE(state.smoothEdgesChosen);
-    viewer.rendererKnown("AMD Radeon RX 6600", true);
-    EXPECT_FALSE(state.smoothEdges) << "the choice stays";
-    viewer.rendererKnown("AMD Radeon RX 6600", false);
+    EXPECT_FALSE(viewer.smoothFrame(800, 600)) << "the choice stays";
+    viewer.rendererKnown(software, SmoothingWay::EdgeFilter);
+    EXPECT_FALSE(viewer.smoothFrame(800, 600));
+
+    viewer.rendererKnown("AMD Radeon RX 6600", SmoothingWay::Off);
     EXPECT_FALSE(item(viewer, "SmoothEdges1").enabled);
     viewer.setSmoothEdges(true);
-    EXPECT_FALSE(state.smoothEdges) << "no multisampling on this renderer";
+    EXPECT_FALSE(state.smoothEdges) << "this renderer cannot smooth";
+    EXPECT_FALSE(viewer.smoothFrame(800, 600));
 }
 
 TEST_F(Core, WindowsLinksHelpAndClosingGoThroughThePlatform) {
