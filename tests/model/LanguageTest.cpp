@@ -24,8 +24,9 @@ TEST(Language, BothSetsCaptionTheSameItemsLabelsAndTipsInTheSameOrder) {
         EXPECT_EQ(english.labelCaptions[i].second.front(), ' ');
     }
     // Four submenus with three mode items each, the tank's two, the rest of the designed table
-    // and the five entries for presenting (smoothing, full screen, two for the picture, reset).
-    EXPECT_EQ(german.menuCaptions.size(), 33u + 5u);
+    // and the five entries for presenting (smoothing, full screen, two for the picture, reset),
+    // and the scenes menu with its three commands.
+    EXPECT_EQ(german.menuCaptions.size(), 33u + 5u + 4u);
 }
 
 TEST(Language, TooltipsAndMessagesExistInBothLanguages) {
