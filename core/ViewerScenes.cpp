@@ -32,12 +32,17 @@ SceneReading readingOf(const FileRead& file) {
     }
 }
 
+// A file's name without its folder.
+std::string_view withoutFolder(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
 // A file's name without its folder and without ".scene".
-std::string stemOf(std::string_view fileName) {
-    if (const std::size_t slash = fileName.rfind('/'); slash != std::string_view::npos)
-        fileName.remove_prefix(slash + 1);
-    if (fileName.ends_with(".scene")) fileName.remove_suffix(6);
-    return std::string(fileName);
+std::string stemOf(std::string_view path) {
+    std::string_view name = withoutFolder(path);
+    if (name.ends_with(".scene")) name.remove_suffix(6);
+    return std::string(name);
 }
 
 template <typename Rows> int rowNamed(const Rows& rows, const std::string& name) {
@@ -136,7 +141,7 @@ void Viewer::ImportScene(const std::string& fileName, const FileRead& file) {
         }
     }
     if (!reading.ok()) {
-        sceneMessage(withArguments(text("sceneNotImported"), {stemOf(fileName)}), reading);
+        sceneMessage(withArguments(text("sceneNotImported"), {withoutFolder(fileName)}), reading);
         return;
     }
     const std::string& name = reading.scene.name;

@@ -245,7 +245,7 @@ TEST_F(Scenes, ADamagedImportIsSaidAndChangesNothing) {
     ASSERT_EQ(platform.messages.size(), 3u);
     EXPECT_EQ(platform.messages[0], "Scenes: \"picture.png\" was not imported, nothing was "
                                     "changed:\nThe file is not a text file in UTF-8.");
-    EXPECT_EQ(platform.messages[1], "Scenes: \"a\" was not imported, nothing was changed:\n"
+    EXPECT_EQ(platform.messages[1], "Scenes: \"a.scene\" was not imported, nothing was changed:\n"
                                     "The file cannot be read.");
     EXPECT_NE(platform.messages[2].find("cannot name a scene"), std::string::npos);
 }
