@@ -131,11 +131,19 @@ float wrappedAngle(float angle) {
     return angle >= 180 ? angle - 360 : angle;
 }
 
-template <typename Rows>
-int rowNamed(const Rows& rows, std::string_view name, std::size_t first = 0) {
-    for (std::size_t i = first; i < rows.size(); ++i)
+template <typename Rows> int rowNamed(const Rows& rows, std::string_view name) {
+    for (std::size_t i = 0; i < rows.size(); ++i)
         if (sameEntry(rows[i].name, name)) return int(i);
     return -1;
+}
+
+// The float of that name in the MIDI or the Standard family's catalogue; null when it has none.
+const FloatSpec* floatNamed(bool midi, std::string_view name) {
+    const auto find = [&](const auto& rows) -> const FloatSpec* {
+        const int row = rowNamed(rows, name);
+        return row < 0 ? nullptr : &rows[std::size_t(row)];
+    };
+    return midi ? find(midiFloatCatalogue) : find(standardFloatCatalogue);
 }
 
 int colourRowNamed(std::string_view name) {
@@ -247,16 +255,12 @@ void readModel(SceneReader& read, Scene& scene) {
     std::string floatName = midi ? midiFloatCatalogue[std::size_t(floatEntry)].name
                                  : standardFloatCatalogue[std::size_t(floatEntry)].name;
     if (read.text("model", "float", floatName)) {
-        const int own = midi ? rowNamed(midiFloatCatalogue, floatName)
-                             : rowNamed(standardFloatCatalogue, floatName);
-        const int other = midi ? rowNamed(standardFloatCatalogue, floatName)
-                               : rowNamed(midiFloatCatalogue, floatName);
-        if (own >= 0)
-            floatName = midi ? midiFloatCatalogue[std::size_t(own)].name
-                             : standardFloatCatalogue[std::size_t(own)].name;
+        if (const FloatSpec* own = floatNamed(midi, floatName))
+            floatName = own->name;
         else
-            read.fail(other >= 0 ? SceneProblem::NotForType : SceneProblem::UnknownEntry, "model",
-                      "float", floatName);
+            read.fail(floatNamed(!midi, floatName) ? SceneProblem::NotForType
+                                                   : SceneProblem::UnknownEntry,
+                      "model", "float", floatName);
     }
     scene.floatName = floatName;
 
