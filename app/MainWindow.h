@@ -103,7 +103,6 @@ class TfrmCube : public TGradientForm, public Platform {
     void askSceneName(const std::string& proposal, const std::vector<std::string>& names) override;
     void askSceneToImport() override;
     void askSceneExport(const std::string& proposal) override;
-    const SceneFolder& sceneFolder() const { return scenes; }
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -101,6 +101,7 @@ MenuItem modeMenu(const MenuBuilder& m, const ModeMenu& menu, const SceneState& 
     }
     return m.menu(menu.name, std::move(items));
 }
+
 constexpr std::string_view sceneItemPrefix = "scene:";
 
 // Saving, importing and exporting, then one entry per stored scene, its name as the caption
