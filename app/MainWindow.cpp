@@ -39,7 +39,8 @@ void keepDesktopLook(QWidget* widget) {
 
 TfrmCube::TfrmCube(SceneState& state, const std::string& programFolder, QWidget* parent)
     : TGradientForm(state.languageCode, FormBorder::Sizeable, parent), state(state),
-      viewer(state, *this), settings(programFolder, userSettingsFolder()) {
+      viewer(state, *this), settings(programFolder, userSettingsFolder()),
+      scenes(SceneFolder::ofUser()) {
     clock.start();
     resize(581, 418);
     QPalette black = palette();
@@ -155,6 +156,7 @@ void TfrmCube::requestPasses() {
 
 void TfrmCube::refresh(unsigned changes) {
     if (changes & CaptionsChanged) showCaptions();
+    if (changes & MenuEntriesChanged) showMenuEntries();
     if (changes & (MenusChanged | CaptionsChanged)) showMenus();
     if (changes & (CalloutsChanged | CaptionsChanged)) showCallouts();
     if (changes & (ButtonsChanged | CaptionsChanged)) showButtons();

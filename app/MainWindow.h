@@ -2,7 +2,7 @@
 // the button row over it, the menu bar and the step toolbar, all built from the core's models
 // and refreshed when the core says they changed. Every event goes to the core's handler of the
 // same name; the window implements the platform the core asks for (settings file, clock, passes
-// of the paint loop, windows, links, help and messages).
+// of the paint loop, windows, links, help, messages and the saved scenes' folder and dialogs).
 #pragma once
 
 #include "config/ini/Settings.h"
@@ -98,6 +98,11 @@ class TfrmCube : public TGradientForm, public Platform {
     void openLink(const std::string& url) override;
     bool openHelp(std::string& lookedAt) override;
     void showMessage(MessageKind kind, const std::string& title, const std::string& text) override;
+    std::vector<StoredScene> storedScenes() override;
+    bool storeScene(const std::string& name, const std::string& text) override;
+    void askSceneName(const std::string& proposal, const std::vector<std::string>& names) override;
+    void askSceneToImport() override;
+    void askSceneExport(const std::string& proposal) override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -118,6 +123,7 @@ class TfrmCube : public TGradientForm, public Platform {
     void createKeys();
     void showCaptions();
     void showMenus();
+    void showMenuEntries();
     void showCallouts();
     void showButtons();
     void showBars();
@@ -156,4 +162,6 @@ class TfrmCube : public TGradientForm, public Platform {
     QTimer pointerCheck;       // hides the pointer on the stage once it rests
     QObject* anyKey = nullptr; // ends the black screen at the next key or click
     QString pictureFolder;     // where the last picture went
+    SceneFolder scenes;
+    QString sceneFilesFolder; // where the last scene file was imported from or exported to
 };

@@ -17,6 +17,19 @@ void collect(const std::vector<MenuItem>& models, std::map<QString, const MenuIt
         collect(model.items, byName);
     }
 }
+// The item names of a menu's entries, its submenus' included, in their order.
+void namesOf(const MenuItem& model, QStringList& names) {
+    for (const MenuItem& entry : model.items) {
+        if (!entry.name.empty()) names << QString::fromStdString(entry.name);
+        namesOf(entry, names);
+    }
+}
+void namesOf(const QMenu* menu, QStringList& names) {
+    for (const QAction* action : menu->actions()) {
+        if (!action->objectName().isEmpty()) names << action->objectName();
+        if (action->menu()) namesOf(action->menu(), names);
+    }
+}
 } // namespace
 
 // The menu bar lives on the first toolbar, hidden until the left strip is double-clicked.
@@ -117,6 +130,32 @@ void TfrmCube::showMenus() {
         action->setChecked(model->checked);
         action->setEnabled(model->enabled);
         action->setVisible(model->visible);
+    }
+}
+
+// A menu whose entries came or went is filled again. Its old actions go later, since one of them
+// may be the entry whose command is running.
+void TfrmCube::showMenuEntries() {
+    for (const MenuItem& model : viewer.menuBar()) {
+        QAction* menuAction = menuItem(QString::fromStdString(model.name));
+        if (!menuAction || !menuAction->menu()) continue;
+        QMenu* menu = menuAction->menu();
+        QStringList wanted, shown;
+        namesOf(model, wanted);
+        namesOf(menu, shown);
+        if (wanted == shown) continue;
+        for (const QString& name : shown) {
+            if (QAction* action = menuItem(name)) removeAction(action);
+            items.erase(name);
+        }
+        for (QAction* action : menu->actions()) {
+            menu->removeAction(action);
+            if (action->menu())
+                action->menu()->deleteLater();
+            else
+                action->deleteLater();
+        }
+        addMenu(menu, model);
     }
 }
 

@@ -118,7 +118,28 @@ MenuItem modeMenu(const MenuBuilder& m, const ModeMenu& menu, const SceneState& 
     }
     return m.menu(menu.name, std::move(items));
 }
+
+constexpr std::string_view sceneItemPrefix = "scene:";
+
+// Saving, importing and exporting, then one entry per stored scene, its name as the caption
+// ('&' doubled, so that a name marks no access key).
+MenuItem scenesMenu(const MenuBuilder& m, const std::vector<std::string>& names) {
+    std::vector<MenuItem> items{
+        m.item("SaveScene1", "Ctrl+Shift+S"), m.item("ImportScene1", "Ctrl+Shift+O"),
+        m.item("ExportScene1", "Ctrl+Shift+E"), MenuBuilder::separator(!names.empty())};
+    for (const std::string& name : names) {
+        MenuItem entry;
+        entry.name = sceneItemName(name);
+        for (const char c : name) entry.caption += c == '&' ? "&&" : std::string(1, c);
+        items.push_back(std::move(entry));
+    }
+    return m.menu("Scenes1", std::move(items));
+}
 } // namespace
+
+std::string sceneItemName(const std::string& sceneName) {
+    return std::string(sceneItemPrefix) + sceneName;
+}
 
 const MenuItem* findMenuItem(const std::vector<MenuItem>& menus, const std::string& name) {
     for (const MenuItem& entry : menus) {
@@ -166,7 +187,9 @@ std::vector<MenuItem> Viewer::menuBar() const {
     MenuItem help = m.item("Hilfe2");
     help.visible = false;
     return {m.menu("Datei1", {m.item("Beenden1", "Ctrl+X")}),
-            m.menu("Darstellung1", std::move(picture)), m.menu("Anzeige1", display),
+            m.menu("Darstellung1", std::move(picture)),
+            m.menu("Anzeige1", display),
+            scenesMenu(m, sceneNames()),
             m.menu("TBSubmenuItem1", std::move(sequence)),
             m.menu("Hilfe1", {help, MenuBuilder::separator(false), m.item("KontaktAdresse1"),
                               MenuBuilder::separator(), m.item("Info1")})};
@@ -191,6 +214,8 @@ std::vector<KeyCommand> Viewer::keys() const {
 }
 
 bool Viewer::trigger(std::string_view name) {
+    if (name.starts_with(sceneItemPrefix))
+        return RecallScene(std::string(name.substr(sceneItemPrefix.size())));
     for (const ModeMenu& menu : modeMenus)
         for (int i = 0; i < 3; ++i)
             if (*menu.items[i] && name == menu.items[i]) {
@@ -266,6 +291,9 @@ bool Viewer::trigger(std::string_view name) {
         {"Hilfe2", [](Viewer& v, Platform&) { v.Hilfe2Click(); }},
         {"KontaktAdresse1", [](Viewer&, Platform& p) { p.showWindow(CoreWindow::Contact); }},
         {"Info1", [](Viewer&, Platform& p) { p.showWindow(CoreWindow::About); }},
+        {"SaveScene1", [](Viewer& v, Platform&) { v.SaveSceneClick(); }},
+        {"ImportScene1", [](Viewer& v, Platform&) { v.ImportSceneClick(); }},
+        {"ExportScene1", [](Viewer& v, Platform&) { v.ExportSceneClick(); }},
     };
     for (const Command& command : commands)
         if (name == command.name) {

@@ -36,3 +36,5 @@ struct ToolbarItem {
 
 // The item of that name anywhere in the tree; null when there is none.
 const MenuItem* findMenuItem(const std::vector<MenuItem>& menus, const std::string& name);
+// The item name of a stored scene's entry in the Scenes menu; no other item has a ':'.
+std::string sceneItemName(const std::string& sceneName);

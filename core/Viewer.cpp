@@ -20,13 +20,15 @@ void Viewer::changed(unsigned changes) {
 }
 
 // The steps of window creation: the scene, the settings (language, background colour, smooth
-// edges), the callouts and buttons after the state, and the options dialog's lists in the
-// language now known.
+// edges), the callouts and buttons after the state, the options dialog's lists in the language
+// now known, and the stored scenes.
 void Viewer::FormCreate() {
     BuildStartScene(scene);
     ApplySettings(scene, platform.loadSettings());
     optionsModel.FormCreate();
-    changed(BackgroundChanged | CalloutsChanged | ButtonsChanged | MenusChanged);
+    loadScenes();
+    changed(BackgroundChanged | CalloutsChanged | ButtonsChanged | MenusChanged |
+            MenuEntriesChanged);
 }
 
 void Viewer::FormShow() {

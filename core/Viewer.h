@@ -13,6 +13,7 @@
 #include "core/Menus.h"
 #include "core/Options.h"
 #include "core/Platform.h"
+#include "core/SceneFile.h"
 #include "scene/SceneState.h"
 
 #include <string>
@@ -128,6 +129,30 @@ class Viewer {
     // user chooses, the renderer, the way and the frame's size decide.
     bool smoothFrame(int pixelWidth, int pixelHeight);
 
+    // Scenes: saved configurations, listed in the Scenes menu by name in alphabetical order
+    // (core/ViewerScenes.cpp). The commands ask the user through the platform; the answers come
+    // back here. A scene saved or imported under a name already stored replaces that scene.
+    void SaveSceneClick();
+    void SaveScene(const std::string& name);
+    void ImportSceneClick();
+    // `fileName` names the scene when the file itself has no name.
+    void ImportScene(const std::string& fileName, const FileRead& file);
+    void ExportSceneClick();
+    // The current configuration as a scene file, named `name` where that is usable as a scene
+    // name, else after the last scene recalled or saved.
+    std::string sceneFileText(const std::string& name) const;
+    // A stored scene, all at once; a scene that cannot be read is said in a message and changes
+    // nothing.
+    bool RecallScene(const std::string& name);
+    // A recall in two parts, so that a tour can glide the view from one scene to the next:
+    // everything but the camera and the level (the level stays where it is, within the new
+    // range), then the camera and the level, which may be any values between two scenes' too.
+    void applySceneSettings(const Scene& recalled);
+    void applySceneView(const SceneCamera& camera, float level);
+    // The stored scenes' names in the menu's order, and one of them read.
+    std::vector<std::string> sceneNames() const;
+    SceneReading storedScene(const std::string& name) const;
+
     // Models.
     std::vector<MenuItem> menuBar() const;
     std::vector<ToolbarItem> stepToolbar() const;
@@ -152,6 +177,9 @@ class Viewer {
     void pointerMoved();
     void applyCaptions(bool german);
     void clearHover();
+    void loadScenes();
+    void keepScene(const std::string& name, const std::string& text);
+    void sceneMessage(const std::string& headline, const SceneReading& reading);
 
     SceneState& scene;
     Platform& platform;
@@ -178,4 +206,6 @@ class Viewer {
     bool black = false;
     double lastPointerMove = 0;
     bool pointerSetsLevel = true;
+    std::vector<StoredScene> scenes; // in the menu's order
+    std::string currentScene;        // the last recalled or saved
 };

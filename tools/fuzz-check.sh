@@ -39,6 +39,7 @@ targets=(
   "ini_fuzz:ini:tests/fuzz/ini.dict"
   "settings_file_fuzz:ini:tests/fuzz/ini.dict"
   "number_fuzz:number:-"
+  "scene_fuzz:scene:tests/fuzz/scene.dict"
 )
 names=()
 for entry in "${targets[@]}"; do names+=("${entry%%:*}"); done

@@ -28,13 +28,13 @@ void zoomOut(float& zoom) {
     zoom -= 1;
     if (zoom <= smallestZoom) zoom = smallestZoom;
 }
-// Into -180 .. 180, where +180 becomes -180 as a step onto it does.
-float wrapped(float angle) {
+} // namespace
+
+float WrappedAngle(float angle) {
     if (!std::isfinite(angle)) return angle;
     angle = std::remainder(angle, 360.0f);
     return angle >= 180 ? angle - 360 : angle;
 }
-} // namespace
 
 void WheelZoom(SceneState& state, int delta) {
     state.zoom += float(delta / 20);
@@ -93,8 +93,8 @@ int WheelAccumulator::take(int delta) {
 }
 
 void Orbit(SceneState& state, float aboutVertical, float aboutHorizontal) {
-    state.cameraRotY = wrapped(state.cameraRotY + aboutVertical);
-    state.cameraRotX = wrapped(state.cameraRotX + aboutHorizontal);
+    state.cameraRotY = WrappedAngle(state.cameraRotY + aboutVertical);
+    state.cameraRotX = WrappedAngle(state.cameraRotX + aboutHorizontal);
 }
 
 void PinchZoom(SceneState& state, float factor) {

@@ -9,6 +9,10 @@
 inline constexpr float smallestZoom = 2;
 inline constexpr float largestZoom = 1000;
 
+// An angle into -180 .. 180, where +180 becomes -180 as a step onto it does; the rotations are
+// kept so.
+float WrappedAngle(float angle);
+
 enum class ViewStep {
     Aplus,
     Bplus,

@@ -114,9 +114,10 @@ SettingsPlace mainWindowSettingsPlace(const std::string& programFolder,
                                       const std::string& userFolder, const SettingsChecks& checks,
                                       const std::vector<std::string>& systemFolders) {
     if (isInstalledLocation(programFolder, checks.folderExists)) {
-        const auto found = std::ranges::find_if(systemFolders, [&](const std::string& folder) {
-            return checks.fileExists(folder + settingsFileName);
-        });
+        const auto found = std::find_if(systemFolders.begin(), systemFolders.end(),
+                                        [&](const std::string& folder) {
+                                            return checks.fileExists(folder + settingsFileName);
+                                        });
         return {userFolder, true, found == systemFolders.end() ? "" : *found + settingsFileName};
     }
     const std::string ruleFolder = mainWindowSettingsFolder(programFolder, checks.folderExists);

@@ -362,8 +362,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     SceneState state;
-    ReadSettings(state, programFolder, dir + "personal/");
-    FUZZ_CHECK(state.settingsDir == dir && !state.settingsDirPersonal);
+    const SettingsFile found = ReadSettings(state, programFolder, dir + "personal/");
+    FUZZ_CHECK(found.place().folder == dir && !found.place().personal);
     FUZZ_CHECK(std::isfinite(state.backgroundRed) && std::isfinite(state.backgroundGreen) &&
                std::isfinite(state.backgroundBlue));
 
@@ -372,14 +372,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         state.smoothEdgesChosen = true;
         state.smoothEdges = smoothOn;
     }
-    state.settingsDirPersonal = personal;
     state.backgroundRed = colours[0].value_or(state.backgroundRed);
     state.backgroundGreen = colours[1].value_or(state.backgroundGreen);
     state.backgroundBlue = colours[2].value_or(state.backgroundBlue);
     std::vector<SavedKey> saved = {
         {"backgroundcolor", "red"}, {"backgroundcolor", "green"}, {"backgroundcolor", "blue"}};
     if (state.smoothEdgesChosen) saved.push_back({"optionen", "smoothedges"});
-    const bool written = WriteSettings(state);
+    const bool written = WriteSettings(state, SettingsFile({dir, personal, {}}));
 
     if (!loaded.savable()) {
         FUZZ_CHECK(!written);

@@ -1,6 +1,7 @@
 // A platform for the viewer's core without any shell: it keeps the settings text in memory, runs
-// no clock of its own, and records what the core asked for (passes, refreshes, windows, links,
-// messages), so that the core's commands can be tested without a display.
+// no clock of its own, keeps the scenes in memory, and records what the core asked for (passes,
+// refreshes, windows, links, messages, questions), so that the core's commands can be tested
+// without a display.
 #pragma once
 
 #include "core/Viewer.h"
@@ -19,6 +20,9 @@ struct FakePlatform : Platform {
     std::vector<std::string> links;
     bool helpThere = false;
     std::vector<std::string> messages;
+    std::vector<StoredScene> scenes; // the scene store, in memory
+    bool sceneStoreFails = false;
+    std::vector<std::string> questions; // "name:<proposal>", "import", "export:<proposal>"
 
     SettingsTexts loadSettings() override { return settings; }
     bool saveSettings(const std::string& text) override {
@@ -38,6 +42,20 @@ struct FakePlatform : Platform {
     }
     void showMessage(MessageKind, const std::string& title, const std::string& text) override {
         messages.push_back(title + ": " + text);
+    }
+    std::vector<StoredScene> storedScenes() override { return scenes; }
+    bool storeScene(const std::string& name, const std::string& text) override {
+        if (sceneStoreFails) return false;
+        std::erase_if(scenes, [&](const StoredScene& scene) { return scene.name == name; });
+        scenes.push_back({name, {ReadOutcome::Complete, text}});
+        return true;
+    }
+    void askSceneName(const std::string& proposal, const std::vector<std::string>&) override {
+        questions.push_back("name:" + proposal);
+    }
+    void askSceneToImport() override { questions.push_back("import"); }
+    void askSceneExport(const std::string& proposal) override {
+        questions.push_back("export:" + proposal);
     }
 };
 

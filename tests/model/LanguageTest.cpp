@@ -24,9 +24,10 @@ TEST(Language, BothSetsCaptionTheSameItemsLabelsAndTipsInTheSameOrder) {
         EXPECT_EQ(english.labelCaptions[i].second.front(), ' ');
     }
     // Four submenus with three mode items each, the tank's two, the rest of the designed table,
-    // the five entries for presenting (smoothing, full screen, two for the picture, reset) and
-    // the presenter's thirteen (stage, black screen, fit, the pointer's check, nine levels).
-    EXPECT_EQ(german.menuCaptions.size(), 33u + 5u + 13u);
+    // the five entries for presenting (smoothing, full screen, two for the picture, reset), the
+    // scenes menu with its three commands and the presenter's thirteen (stage, black screen,
+    // fit, the pointer's check, nine levels).
+    EXPECT_EQ(german.menuCaptions.size(), 33u + 5u + 4u + 13u);
 }
 
 TEST(Language, TooltipsAndMessagesExistInBothLanguages) {

@@ -1,10 +1,10 @@
-// std::from_chars and std::to_chars for double, which the libc++ of Debian's emscripten 3.1.6
-// lacks (libc++ 14 has only the integer forms). The browser build includes this header in the
-// layers that read and write numbers as text (web/CMakeLists.txt does so only where the check
-// finds them missing). from_chars reads what the standard's reads: an optional '-', digits with an
-// optional point, an exponent unless the format is fixed, or inf / infinity / nan; no '+', no
-// hexadecimal, no leading blanks. The digits it takes go to strtod, and to_chars with a precision
-// writes through snprintf; in WebAssembly both always use the "C" locale.
+// std::from_chars and std::to_chars for double (and the shortest fixed to_chars for float), which
+// the libc++ of Debian's emscripten 3.1.6 lacks (libc++ 14 has only the integer forms). The browser
+// build includes this header in the layers that read and write numbers as text (web/CMakeLists.txt
+// does so only where the check finds them missing). from_chars reads what the standard's reads: an
+// optional '-', digits with an optional point, an exponent unless the format is fixed, or inf /
+// infinity / nan; no '+', no hexadecimal, no leading blanks. The digits it takes go to strtod, and
+// to_chars with a precision writes through snprintf; in WebAssembly both always use the "C" locale.
 #pragma once
 
 #include <cerrno>
@@ -66,6 +66,18 @@ inline to_chars_result to_chars(char* first, char* last, double value, chars_for
     snprintf(text.data(), text.size(), pattern, precision, value);
     text.copy(first, size_t(length));
     return {first + length, errc()};
+}
+
+// The shortest fixed-point text that reads back as the same float: the fewest decimals for which
+// strtof gives the value again.
+inline to_chars_result to_chars(char* first, char* last, float value, chars_format format) {
+    if (format != chars_format::fixed) return {last, errc::invalid_argument};
+    for (int precision = 0;; ++precision) {
+        const to_chars_result written = to_chars(first, last, double(value), format, precision);
+        if (written.ec != errc()) return written;
+        if (strtof(string(first, written.ptr).c_str(), nullptr) == value || precision >= 60)
+            return written;
+    }
 }
 
 } // namespace std
