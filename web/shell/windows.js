@@ -42,9 +42,37 @@ const NiveauWindows = (() => {
         close(kind);
       }
     });
+    // Each window a little below and right of the last, so that none hides another; the
+    // questions and messages stand in the middle.
+    if (!modal) {
+      const place = 40 + 28 * (open.size % 8);
+      frame.style.left = `${place + 80}px`;
+      frame.style.top = `${place}px`;
+      dragByHeader(frame);
+    }
     layer().append(frame);
     open.set(kind, { element: frame, closed });
     return { frame, content, buttons, close: () => close(kind) };
+  }
+
+  // The caption bar moves the window; a click anywhere brings it to the front.
+  function dragByHeader(frame) {
+    const header = frame.firstChild;
+    header.addEventListener('pointerdown', (event) => {
+      if (event.target.closest('button')) return;
+      header.setPointerCapture(event.pointerId);
+      const start = { x: event.clientX - frame.offsetLeft, y: event.clientY - frame.offsetTop };
+      const follow = (move) => {
+        frame.style.left = `${Math.max(0, move.clientX - start.x)}px`;
+        frame.style.top = `${Math.max(0, move.clientY - start.y)}px`;
+      };
+      header.addEventListener('pointermove', follow);
+      header.addEventListener('pointerup', () => header.removeEventListener('pointermove', follow),
+                              { once: true });
+    });
+    frame.addEventListener('pointerdown', () => {
+      if (layer().lastChild !== frame) layer().append(frame);
+    });
   }
 
   const isOpen = (kind) => open.has(kind);
@@ -78,8 +106,12 @@ const NiveauWindows = (() => {
       window.close();
       answered(input.value);
     };
+    // The key's own press is spent here: it would otherwise click the button of a message
+    // that the answer brings up.
     input.addEventListener('keydown', (event) => {
-      if (event.key === 'Enter') accept();
+      if (event.key !== 'Enter') return;
+      event.preventDefault();
+      accept();
     });
     window.buttons.append(button(viewer.text('dialogOk'), accept),
                           button(viewer.text('dialogCancel'), window.close));
