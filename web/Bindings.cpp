@@ -68,6 +68,7 @@ EMSCRIPTEN_BINDINGS(niveau) {
         .function("sceneFileLimit", &WebViewer::sceneFileLimit)
         .function("pictureSizes", &WebViewer::pictureSizes)
         .function("renderPicture", &WebViewer::renderPicture)
+        .function("typePicture", &WebViewer::typePicture)
         .function("framesDrawn", &WebViewer::framesDrawn)
         .function("firstFrameTime", &WebViewer::firstFrameTime)
         .function("renderer", &WebViewer::renderer)

@@ -2,6 +2,7 @@
 
 #include "app/frame/FrameRender.h"
 #include "app/frame/Renderer.h"
+#include "app/frame/TypePictureRender.h"
 #include "app/frame/ViewReadout.h"
 #include "config/Language.h"
 #include "gles/Layer.h"
@@ -310,16 +311,38 @@ emscripten::val WebViewer::pictureSizes() const {
 }
 
 emscripten::val WebViewer::renderPicture(int width, int height) {
+    return renderOffscreen(width, height, smoothSamples(), [&] {
+        ApplyProjection(width, height);
+        glClearColor(state->backgroundRed, state->backgroundGreen, state->backgroundBlue, 0);
+        RenderScene(*state, width, height);
+    });
+}
+
+emscripten::val WebViewer::typePicture(double cssWidth, double cssHeight, double devicePixelRatio) {
+    const double ratio =
+        devicePixelRatio > 0 && std::isfinite(devicePixelRatio) ? devicePixelRatio : 1;
+    const int width = wholePixels(cssWidth * ratio), height = wholePixels(cssHeight * ratio);
+    emscripten::val picture = renderOffscreen(
+        width, height, 0, [&] { RenderTypePicture(viewer.options().state(), width, height); });
+    if (picture.isNull()) return picture;
+    emscripten::val sized = emscripten::val::object();
+    sized.set("width", width);
+    sized.set("height", height);
+    sized.set("pixels", picture);
+    return sized;
+}
+
+// Drawn into a framebuffer of its own, multisampled with `samples` above 0, then read back; the
+// view's projection is set again after.
+emscripten::val WebViewer::renderOffscreen(int width, int height, int samples,
+                                           const std::function<void()>& draw) {
     if (!failureText.empty() || width <= 0 || height <= 0) return emscripten::val::null();
-    const int samples = smoothSamples();
     Framebuffer drawn(width, height, samples);
     std::unique_ptr<Framebuffer> resolved;
     if (samples > 0) resolved = std::make_unique<Framebuffer>(width, height, 0);
     if (!drawn.valid() || (resolved && !resolved->valid())) return emscripten::val::null();
     drawn.bind();
-    ApplyProjection(width, height);
-    glClearColor(state->backgroundRed, state->backgroundGreen, state->backgroundBlue, 0);
-    RenderScene(*state, width, height);
+    draw();
     if (resolved) drawn.copyTo(resolved.get());
     const std::vector<std::uint8_t> rgba = (resolved ? *resolved : drawn).readRgba();
     ApplyProjection(pixelWidth, pixelHeight);

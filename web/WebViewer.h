@@ -14,6 +14,7 @@
 
 #include <emscripten/val.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -130,6 +131,9 @@ class WebViewer {
     // Uint8ClampedArray, rows top first); null where the browser cannot make a framebuffer of
     // that size.
     emscripten::val renderPicture(int width, int height);
+    // The options dialog's type picture at `cssWidth` x `cssHeight` CSS pixels, as
+    // {width, height, pixels} in device pixels; null where the browser cannot draw it.
+    emscripten::val typePicture(double cssWidth, double cssHeight, double devicePixelRatio);
 
     // For the benchmark and the tests: frames drawn so far, when the first one was drawn (ms of
     // the page's clock, performance.now()), the renderer's name and a few states.
@@ -145,6 +149,8 @@ class WebViewer {
     static int runPass(double time, void* viewer);
     static void zoomTick(void* viewer);
     void renderFrame();
+    emscripten::val renderOffscreen(int width, int height, int samples,
+                                    const std::function<void()>& draw);
     int smoothSamples() const;
     void touched(const std::vector<TouchPoint>& points);
 

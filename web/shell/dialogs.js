@@ -21,8 +21,10 @@ const NiveauDialogs = (() => {
 
   // ---- Options ----
   let optionControls = null;
+  let viewerOfOptions = null;
 
   function showOptions(viewer) {
+    viewerOfOptions = viewer;
     viewer.openOptions();
     const model = JSON.parse(viewer.options());
     const t = model.texts;
@@ -93,7 +95,11 @@ const NiveauDialogs = (() => {
       tab.addEventListener('click', () => choosePage(i));
       tabs.append(tab);
     });
-    window.content.append(typeRow, tabs, ...pages.map(([, page]) => page));
+    // The chamber of the type chosen, beside the pages.
+    c.picture = element('canvas', { className: 'type-picture' });
+    window.content.append(element('div', { className: 'options-layout' },
+                                  element('div', {}, typeRow, tabs, ...pages.map(([, page]) => page)),
+                                  c.picture));
     choosePage(0);
     // Every change is already applied: OK and Cancel both close. Help has no topic.
     window.buttons.append(button(t.optionsOk, window.close), button(t.optionsCancel, window.close),
@@ -117,6 +123,12 @@ const NiveauDialogs = (() => {
     fillSelect(c.empty, model.colours, model.empty);
     (model.railAluminium ? c.aluminium : c.plastic).checked = true;
     for (const name of ['scale', 'insulation', 'springTop', 'springBottom']) c[name].checked = model[name];
+    const picture = viewerOfOptions.typePicture(120, 200, window.devicePixelRatio || 1);
+    if (picture) {
+      Object.assign(c.picture, { width: picture.width, height: picture.height });
+      c.picture.getContext('2d').putImageData(
+        new ImageData(picture.pixels, picture.width, picture.height), 0, 0);
+    }
   }
 
   // ---- Background colour ----
