@@ -79,9 +79,43 @@ test('a callout, a menu command and an options choice each change the picture', 
   await settle(page);
   assert.notDeepEqual(await view(page), whole, 'another type changes the chamber');
   assert.equal(await page.$eval(typeList, (list) => list.value), '0');
+  const typePicture = await page.$eval('.type-picture', (canvas) => {
+    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let chamber = 0; // grey pixels of the chamber on the background
+    for (let i = 0; i < data.length; i += 4) {
+      if (data[i] === data[i + 1] && data[i + 1] === data[i + 2] && data[i] < 200) ++chamber;
+    }
+    return { width: canvas.width, height: canvas.height, chamber };
+  });
+  assert.deepEqual([typePicture.width, typePicture.height], [120, 200]);
+  assert.ok(typePicture.chamber > 200, `the type picture shows the chamber: ${typePicture.chamber}`);
   // The accessories page shows what the callout switched.
   assert.equal(await page.$eval('[data-kind="options"] input[name="insulation"]', (b) => b.checked),
                true);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test('the pointer sets the level, a held zoom button zooms until it is let go', async () => {
+  const { page, problems } = await still();
+  const start = await view(page);
+  await page.mouse.move(640, 900);
+  assert.notDeepEqual(await view(page), start, 'the level follows the pointer');
+
+  const zoom = await (await page.$('#ZoomIn_Image')).boundingBox();
+  await page.mouse.move(zoom.x + 12, zoom.y + 12);
+  const before = await pictureStats(page, await view(page));
+  await page.mouse.down();
+  await new Promise((done) => setTimeout(done, 400));
+  await page.mouse.up();
+  const held = await pictureStats(page, await view(page));
+  assert.ok(held.background < before.background - 0.05,
+            `background share ${before.background} before, ${held.background} after`);
+  await new Promise((done) => setTimeout(done, 200));
+  assert.equal((await pictureStats(page, await view(page))).background, held.background,
+               'no zooming after the release');
+  assert.ok(await page.$eval('#ZoomIn_Image', (b) => b.classList.contains('highlighted')),
+            'the button under the pointer shows its hover picture');
   assert.deepEqual(problems, []);
   await page.close();
 });
@@ -144,7 +178,14 @@ test('a scene link shows the scene it carries; a damaged one says so and shows t
   await press(page, 'Control', 'v');
   await press(page, 'PageUp'); // no command: changes nothing
   const configured = await view(page);
-  const link = await page.evaluate(() => window.niveau.sceneLink());
+  // "Copy scene link" puts the page's address with the scene on the clipboard.
+  await page.evaluate(() => {
+    navigator.clipboard.writeText = async (text) => { window.copied = text; };
+  });
+  await press(page, 'Control', 'Shift', 'L');
+  const copied = await page.evaluate(() => window.copied);
+  const [address, link] = copied.split('#');
+  assert.equal(address, `${session.url}?demos=0`);
   assert.match(link, /^scene=[A-Za-z0-9_-]+$/);
 
   const { page: customer, problems: customerProblems } =
@@ -221,6 +262,18 @@ test('a scene exported as a file imports again, a damaged file is refused with a
   assert.equal(await warning(page), null);
   assert.equal(await page.evaluate(() => window.niveau.sceneFileText('Exported')), text,
                'the imported scene is shown as it was exported');
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test('the about and contact windows show their texts, the contact window its links', async () => {
+  const { page, problems } = await still();
+  await showBars(page);
+  await chooseMenu(page, 'Hilfe1', 'Info1');
+  assert.match(await page.$eval('[data-kind="about"] pre', (p) => p.textContent), /^niveau\n/);
+  await chooseMenu(page, 'Hilfe1', 'KontaktAdresse1');
+  const links = await page.$$eval('[data-kind="contact"] a', (all) => all.map((a) => a.href));
+  assert.deepEqual(links.map((link) => link.split(':')[0]), ['mailto', 'http']);
   assert.deepEqual(problems, []);
   await page.close();
 });
