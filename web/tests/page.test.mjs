@@ -132,6 +132,10 @@ test('keys reach the menu entries and the presenter\'s commands', async () => {
   await press(page, 'F5'); // the stage
   assert.deepEqual(await page.evaluate(() => [document.getElementById('controls').hidden,
                                               Boolean(document.fullscreenElement)]), [true, true]);
+  await page.mouse.move(700, 500);
+  await new Promise((done) => setTimeout(done, 2400));
+  assert.ok(await page.evaluate(() => document.body.classList.contains('pointer-hidden')),
+            'the pointer hides after 2 s on the stage');
   await press(page, 'b');
   const black = await pictureStats(page, await page.screenshot());
   assert.ok(black.background < 0.01 && black.red < 0.001, 'the black screen is black');
@@ -262,6 +266,22 @@ test('a scene exported as a file imports again, a damaged file is refused with a
   assert.equal(await warning(page), null);
   assert.equal(await page.evaluate(() => window.niveau.sceneFileText('Exported')), text,
                'the imported scene is shown as it was exported');
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test('"Copy picture" puts a PNG of the view\'s size on the clipboard', async () => {
+  const { page, problems } = await still({ width: 900, height: 700 });
+  await page.evaluate(() => {
+    navigator.clipboard.write = async ([item]) => {
+      const blob = await item.getType('image/png');
+      const bytes = new DataView(await blob.arrayBuffer());
+      window.copiedSize = [bytes.getUint32(16), bytes.getUint32(20)]; // the PNG header's size
+    };
+  });
+  await press(page, 'Control', 'Shift', 'C');
+  await page.waitForFunction(() => window.copiedSize, { timeout: 10000 });
+  assert.deepEqual(await page.evaluate(() => window.copiedSize), [900, 700]);
   assert.deepEqual(problems, []);
   await page.close();
 });
