@@ -42,6 +42,7 @@ constexpr CaptionRow menuRows[] = {
     {"CopyPicture1", "Bild k&opieren", "C&opy picture"},
     {"Stage1", "&Bühne", "S&tage"},
     {"BlackScreen1", "Schwar&zes Bild", "&Black screen"},
+    {"PartLabels1", "Teile&beschriftung", "Part &labels"},
 
     {"Anzeige1", "&Anzeige", "&Indication"},
     {"Defaul1", "&Default", "&Default"},
@@ -53,6 +54,8 @@ constexpr CaptionRow menuRows[] = {
     {"ImportScene1", "Szene &importieren...", "&Import scene..."},
     {"ExportScene1", "Szene &exportieren...", "&Export scene..."},
     {"CopySceneLink1", "Szenen-&Link kopieren", "Copy scene &link"}, // the web page's own
+    {"NextScene1", "&Nächste Szene", "&Next scene"},
+    {"PreviousScene1", "&Vorige Szene", "&Previous scene"},
 
     {"TBSubmenuItem1", "Ab&lauf", "&Drain"},
     {"TBItem2", "&Demo", "&Demo"},
@@ -137,6 +140,15 @@ constexpr CaptionRow textRows[] = {
     {"copyPictureTitle", "Bild kopieren", "Copy picture"},
     {"pictureNotRendered", "Ein so grosses Bild kann hier nicht gezeichnet werden.",
      "A picture this large cannot be drawn here."},
+    // The part labels beside the model.
+    {"partChamber", "Bypasskammer", "Bypass chamber"},
+    {"partFloat", "Schwimmer mit Magnet", "Float with magnet"},
+    {"partFlaps", "Flügeli", "Flaps"},
+    {"partRail", "Anzeigeschiene", "Indicator rail"},
+    {"partSwitches", "Grenzschalter", "Limit switches"},
+    {"partTransmitter", "Messwertgeber", "Transmitter"},
+    {"partConnections", "Prozessanschlüsse", "Process connections"},
+    {"partTank", "Tank", "Tank"},
     {"helpTitle", "Hilfe", "Help"},
     {"helpMissing", "Die Hilfedatei MONTAGE.HLP wurde nicht gefunden:",
      "The help file MONTAGE.HLP was not found:"},

@@ -6,6 +6,7 @@
 #include "config/Language.h"
 #include "core/Viewer.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -121,12 +122,22 @@ MenuItem modeMenu(const MenuBuilder& m, const ModeMenu& menu, const SceneState& 
 
 constexpr std::string_view sceneItemPrefix = "scene:";
 
-// Saving, importing and exporting, then one entry per stored scene, its name as the caption
-// ('&' doubled, so that a name marks no access key).
-MenuItem scenesMenu(const MenuBuilder& m, const std::vector<std::string>& names) {
-    std::vector<MenuItem> items{
-        m.item("SaveScene1", "Ctrl+Shift+S"), m.item("ImportScene1", "Ctrl+Shift+O"),
-        m.item("ExportScene1", "Ctrl+Shift+E"), MenuBuilder::separator(!names.empty())};
+// Saving, importing and exporting, the tour's steps, then one entry per stored scene, its name as
+// the caption ('&' doubled, so that a name marks no access key). A step is there while a scene
+// lies that way from the current one.
+MenuItem scenesMenu(const MenuBuilder& m, const std::vector<std::string>& names,
+                    const std::string& current) {
+    const auto at = std::find(names.begin(), names.end(), current);
+    MenuItem next = m.item("NextScene1", "PgDown"), previous = m.item("PreviousScene1", "PgUp");
+    next.enabled = !names.empty() && (at == names.end() || at + 1 != names.end());
+    previous.enabled = !names.empty() && at != names.begin();
+    std::vector<MenuItem> items{m.item("SaveScene1", "Ctrl+Shift+S"),
+                                m.item("ImportScene1", "Ctrl+Shift+O"),
+                                m.item("ExportScene1", "Ctrl+Shift+E"),
+                                MenuBuilder::separator(),
+                                next,
+                                previous,
+                                MenuBuilder::separator(!names.empty())};
     for (const std::string& name : names) {
         MenuItem entry;
         entry.name = sceneItemName(name);
@@ -161,6 +172,7 @@ std::vector<MenuItem> Viewer::menuBar() const {
                     MenuBuilder::separator(), smooth, m.check("FullScreen1", fullScreenOn, "F11"),
                     m.item("Stage1", "F5"), m.check("BlackScreen1", black, "B"),
                     m.item("SavePicture1", "Ctrl+E"), m.item("CopyPicture1", "Ctrl+Shift+C")});
+    picture.push_back(m.check("PartLabels1", scene.partLabelsShown, "L"));
 
     std::vector<MenuItem> views;
     for (const PresetItem& preset : presetItems) views.push_back(m.item(preset.name));
@@ -189,7 +201,7 @@ std::vector<MenuItem> Viewer::menuBar() const {
     return {m.menu("Datei1", {m.item("Beenden1", "Ctrl+X")}),
             m.menu("Darstellung1", std::move(picture)),
             m.menu("Anzeige1", display),
-            scenesMenu(m, sceneNames()),
+            scenesMenu(m, sceneNames(), currentScene),
             m.menu("TBSubmenuItem1", std::move(sequence)),
             m.menu("Hilfe1", {help, MenuBuilder::separator(false), m.item("KontaktAdresse1"),
                               MenuBuilder::separator(), m.item("Info1")})};
@@ -207,10 +219,12 @@ std::vector<ToolbarItem> Viewer::stepToolbar() const {
     return items;
 }
 
-// Keys that work anywhere in the window, beside the menu entries' shortcuts.
+// Keys that work anywhere in the window, beside the menu entries' shortcuts; on the stage a
+// presentation remote's further keys step through the scenes.
 std::vector<KeyCommand> Viewer::keys() const {
-    return {
-        {"Ctrl+D", "Anzeige1", true}, {"F1", "Hilfe2"}, {"Esc", "Escape"}, {"Shift+F5", "Stage1"}};
+    return {{"Ctrl+D", "Anzeige1", true}, {"F1", "Hilfe2"},       {"Esc", "Escape"},
+            {"Shift+F5", "Stage1"},       {"Space", "StageNext"}, {"Right", "StageNext"},
+            {"Left", "StagePrevious"}};
 }
 
 bool Viewer::trigger(std::string_view name) {
@@ -280,6 +294,7 @@ bool Viewer::trigger(std::string_view name) {
              v.pointerSetsLevel = !v.pointerSetsLevel;
              v.changed(MenusChanged);
          }},
+        {"PartLabels1", [](Viewer& v, Platform&) { v.setPartLabels(!v.state().partLabelsShown); }},
         {"Defaul1", [](Viewer& v, Platform&) { v.Defaul1Click(); }},
         {"ResetView1",
          [](Viewer& v, Platform&) {
@@ -294,6 +309,16 @@ bool Viewer::trigger(std::string_view name) {
         {"SaveScene1", [](Viewer& v, Platform&) { v.SaveSceneClick(); }},
         {"ImportScene1", [](Viewer& v, Platform&) { v.ImportSceneClick(); }},
         {"ExportScene1", [](Viewer& v, Platform&) { v.ExportSceneClick(); }},
+        {"NextScene1", [](Viewer& v, Platform&) { v.NextScene(); }},
+        {"PreviousScene1", [](Viewer& v, Platform&) { v.PreviousScene(); }},
+        {"StageNext",
+         [](Viewer& v, Platform&) {
+             if (v.stage()) v.NextScene();
+         }},
+        {"StagePrevious",
+         [](Viewer& v, Platform&) {
+             if (v.stage()) v.PreviousScene();
+         }},
     };
     for (const Command& command : commands)
         if (name == command.name) {

@@ -351,6 +351,11 @@ std::string line(std::string_view key, std::string_view value) {
 }
 } // namespace
 
+SceneCamera cameraOf(const SceneState& state) {
+    return {state.cameraRotX, state.cameraRotY, state.cameraRotZ,
+            state.cameraPanX, state.cameraPanY, state.zoom};
+}
+
 Scene captureScene(const SceneState& state, std::string name) {
     Scene scene;
     scene.name = std::move(name);
@@ -374,8 +379,7 @@ Scene captureScene(const SceneState& state, std::string name) {
     scene.railMode = state.railMode;
     scene.flapMode = state.flapMode;
     scene.polygonMode = state.polygonMode;
-    scene.camera = {state.cameraRotX, state.cameraRotY, state.cameraRotZ,
-                    state.cameraPanX, state.cameraPanY, state.zoom};
+    scene.camera = cameraOf(state);
     scene.level = state.level;
     scene.animationSpeed = state.animationSpeed;
     scene.levelDemoRunning = state.levelDemoRunning;

@@ -73,6 +73,8 @@ struct SceneReading {
 };
 
 Scene captureScene(const SceneState& state, std::string name);
+// The camera the state shows.
+SceneCamera cameraOf(const SceneState& state);
 std::string formatScene(const Scene& scene);
 SceneReading parseScene(std::string_view text);
 // A reading that failed before the text: the file could not be read or was too large.

@@ -8,6 +8,9 @@
 #include "config/Language.h"
 #include "config/ini/Settings.h"
 
+#include <algorithm>
+#include <array>
+
 Viewer::Viewer(SceneState& state, Platform& platform)
     : scene(state), platform(platform),
       optionsModel(
@@ -51,18 +54,22 @@ void Viewer::FormPaint() {
 
 void Viewer::DemoStep() {
     ::DemoStep(scene);
+    advanceTour();
 }
 
 void Viewer::RenderFrame(int pixelWidth, int pixelHeight) {
     ++frameCount;
-    if (black)
+    if (black) {
         RenderBlackFrame();
-    else
-        RenderScene(scene, pixelWidth, pixelHeight);
+        return;
+    }
+    RenderScene(scene, pixelWidth, pixelHeight);
+    if (scene.partLabelsShown) DrawPartLabels(scene, partLabels(pixelWidth, pixelHeight));
+    if (titleShown()) DrawViewTitle(scene, placeViewTitle(title, pixelWidth, pixelHeight));
 }
 
 bool Viewer::PassDone() {
-    return loop.passDone(scene);
+    return loop.passDone(scene, touring());
 }
 
 int Viewer::takeFrameCount() {
@@ -264,6 +271,47 @@ void Viewer::setSmoothEdges(bool on) {
     scene.smoothEdgesChosen = true; // kept in kelo.ini from now on
     changed(MenusChanged);
     FormPaint();
+}
+
+void Viewer::setPartLabels(bool on) {
+    scene.partLabelsShown = on;
+    changed(MenusChanged);
+    FormPaint();
+}
+
+std::vector<PlacedLabel> Viewer::partLabels(int pixelWidth, int pixelHeight) const {
+    return layoutPartLabels(scene, partLabelTexts(), pixelWidth, pixelHeight, controlRegions());
+}
+
+PartLabelTexts Viewer::partLabelTexts() const {
+    constexpr std::array<const char*, labelledPartCount> keys{
+        "partChamber",  "partFloat",       "partFlaps",       "partRail",
+        "partSwitches", "partTransmitter", "partConnections", "partTank"};
+    PartLabelTexts texts;
+    for (std::size_t i = 0; i < keys.size(); ++i) texts[i] = text(keys[i]);
+    return texts;
+}
+
+// The callouts at the top left and the button row at the bottom left, with a margin, in
+// fractions of the view; a picture of another size keeps the labels where the window has them.
+std::vector<ViewRegion> Viewer::controlRegions() const {
+    if (clientWidth <= 0 || clientHeight <= 0 || !controlsShown()) return {};
+    constexpr int margin = 4;
+    const int rowTop = buttonRowTop(clientHeight);
+    int calloutsRight = 0, calloutsBottom = 0, rowRight = 0;
+    for (const CalloutModel& c : callouts()) {
+        if (c.inButtonRow) {
+            rowRight = std::max(rowRight, c.left + c.width);
+            continue;
+        }
+        calloutsRight = std::max(calloutsRight, c.left + c.width);
+        calloutsBottom = std::max(calloutsBottom, c.top + c.height);
+    }
+    for (const ButtonModel& b : buttons()) rowRight = std::max(rowRight, b.left + buttonSize);
+    const float w = float(clientWidth), h = float(clientHeight);
+    return {{0, 0, float(calloutsRight + margin) / w, float(calloutsBottom + margin) / h},
+            {0, float(rowTop - margin) / h, float(rowRight + margin) / w,
+             float(rowTop + buttonSize + margin) / h}};
 }
 
 void Viewer::rendererKnown(std::string_view renderer, SmoothingWay way) {

@@ -10,10 +10,12 @@
 #include "app/frame/Renderer.h"
 #include "core/ColourChoice.h"
 #include "core/Controls.h"
+#include "core/Glide.h"
 #include "core/Menus.h"
 #include "core/Options.h"
 #include "core/Platform.h"
 #include "core/SceneFile.h"
+#include "overlay/gl/PartLabels.h"
 #include "scene/SceneState.h"
 
 #include <string>
@@ -152,6 +154,18 @@ class Viewer {
     // The stored scenes' names in the menu's order, and one of them read.
     std::vector<std::string> sceneNames() const;
     SceneReading storedScene(const std::string& name) const;
+    // The tour (core/ViewerTour.cpp): the next or the previous stored scene after the last one
+    // recalled or saved, its camera and level gliding there and its name shown as a title.
+    void NextScene();
+    void PreviousScene();
+    // A glide or a title keeps the paint loop running.
+    bool touring() const;
+
+    // Part labels: short labels with leader lines beside the model, in every frame and picture,
+    // in the interface language and clear of the controls over the view; those a frame of that
+    // size shows.
+    void setPartLabels(bool on);
+    std::vector<PlacedLabel> partLabels(int pixelWidth, int pixelHeight) const;
 
     // Models.
     std::vector<MenuItem> menuBar() const;
@@ -180,6 +194,12 @@ class Viewer {
     void loadScenes();
     void keepScene(const std::string& name, const std::string& text);
     void sceneMessage(const std::string& headline, const SceneReading& reading);
+    std::string tourNeighbour(int direction) const;
+    void tourStep(int direction);
+    void advanceTour();
+    bool titleShown() const;
+    PartLabelTexts partLabelTexts() const;
+    std::vector<ViewRegion> controlRegions() const;
 
     SceneState& scene;
     Platform& platform;
@@ -208,4 +228,8 @@ class Viewer {
     bool pointerSetsLevel = true;
     std::vector<StoredScene> scenes; // in the menu's order
     std::string currentScene;        // the last recalled or saved
+    Glide glide;
+    SceneCamera glidedCamera; // where the glide's last step put the camera
+    std::string title;        // the tour's scene name in the font's codes, until titleUntil
+    double titleUntil = 0;
 };

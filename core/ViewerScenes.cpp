@@ -176,9 +176,9 @@ bool Viewer::RecallScene(const std::string& name) {
         sceneMessage(withArguments(text("sceneNotRecalled"), {name}), reading);
         return false;
     }
+    currentScene = name; // before the menus are refreshed: the tour's steps follow it
     applySceneSettings(reading.scene);
     applySceneView(reading.scene.camera, reading.scene.level);
-    currentScene = name;
     return true;
 }
 

@@ -189,6 +189,7 @@ struct SceneState : ModelOptions, DisplayModes, ViewBlock {
     float backgroundBlue = 1.000f;
     bool smoothEdges = false;       // frames multisampled, so that edges are smooth
     bool smoothEdgesChosen = false; // by the user or kelo.ini; otherwise the renderer decides
+    bool partLabelsShown = false;   // short labels with leader lines beside the model
 
     // Component instances, constructed by BuildAssembly and ConstructTank
     PlacedPart assembly;

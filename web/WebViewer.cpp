@@ -314,7 +314,7 @@ emscripten::val WebViewer::renderPicture(int width, int height) {
     return renderOffscreen(width, height, smoothSamples(), [&] {
         ApplyProjection(width, height);
         glClearColor(state->backgroundRed, state->backgroundGreen, state->backgroundBlue, 0);
-        RenderScene(*state, width, height);
+        viewer.RenderFrame(width, height);
     });
 }
 

@@ -126,9 +126,9 @@ class WebViewer {
     // The picture sizes a picture is saved at: the view's own, 1920 x 1080 and 3840 x 2160, as
     // [{width, height, caption}, ...].
     emscripten::val pictureSizes() const;
-    // The current scene drawn off-screen at `width` x `height` with the read-outs placed for
-    // that shape, always with smooth edges where the browser multisamples, as RGBA bytes (a
-    // Uint8ClampedArray, rows top first); null where the browser cannot make a framebuffer of
+    // The current frame drawn off-screen at `width` x `height` with the read-outs and labels
+    // placed for that shape, always with smooth edges where the browser multisamples, as RGBA bytes
+    // (a Uint8ClampedArray, rows top first); null where the browser cannot make a framebuffer of
     // that size.
     emscripten::val renderPicture(int width, int height);
     // The options dialog's type picture at `cssWidth` x `cssHeight` CSS pixels, as

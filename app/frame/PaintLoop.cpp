@@ -6,8 +6,8 @@ bool PaintLoop::begin() {
     return true;
 }
 
-bool PaintLoop::passDone(const SceneState& state) {
-    if (state.levelDemoRunning || state.swingDemoRunning) return true;
+bool PaintLoop::passDone(const SceneState& state, bool moving) {
+    if (state.levelDemoRunning || state.swingDemoRunning || moving) return true;
     painting = false;
     return false;
 }

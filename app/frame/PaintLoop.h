@@ -10,9 +10,9 @@ class PaintLoop {
     // A redraw request. True when a new loop starts and its first pass must be scheduled; false
     // when the loop already runs.
     bool begin();
-    // Called after a pass has rendered its frame. True when another pass must follow; otherwise
-    // the loop ends here.
-    bool passDone(const SceneState& state);
+    // Called after a pass has rendered its frame. True when another pass must follow, while a
+    // demo runs or the view is `moving` on its own; otherwise the loop ends here.
+    bool passDone(const SceneState& state, bool moving = false);
     // The loop runs: a pass is scheduled or under way.
     bool running() const { return painting; }
 

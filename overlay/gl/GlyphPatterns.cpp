@@ -6,7 +6,7 @@
 namespace {
 
 struct GlyphPattern {
-    char code;
+    unsigned char code;
     // Cell rows 1 .. 6 of five pixels, top first, separated by blanks: '#' ink, '.' none.
     std::string_view rows;
 };
@@ -112,6 +112,15 @@ constexpr std::array patterns{
     GlyphPattern{'|', "..#.. ..#.. ..#.. ..#.. ..#.. ..#.."},
     GlyphPattern{'}', "##... ..#.. ..##. ..#.. ..#.. ##..."},
     GlyphPattern{'~', "..... .#... #.#.# ...#. ..... ....."},
+    // The German letters at their Latin-1 codes. The dots take the top row, so the capitals
+    // stand four rows high below them and the small letters three rows high on their baseline.
+    GlyphPattern{0xC4, "#...# .###. #...# ##### #...# ....."}, // Ä
+    GlyphPattern{0xD6, "#...# .###. #...# #...# .###. ....."}, // Ö
+    GlyphPattern{0xDC, ".#.#. #...# #...# #...# .###. ....."}, // Ü
+    GlyphPattern{0xDF, ".###. #...# #.##. #...# #.##. #...."}, // ß
+    GlyphPattern{0xE4, ".#.#. ..... .#### #..## .##.# ....."}, // ä
+    GlyphPattern{0xF6, ".#.#. ..... .###. #...# .###. ....."}, // ö
+    GlyphPattern{0xFC, ".#.#. ..... #...# #..## .##.# ....."}, // ü
 };
 // clang-format on
 
@@ -134,7 +143,7 @@ static_assert(allWellFormed(), "every glyph pattern has six rows of five pixels"
 
 const GlyphPattern* patternOf(unsigned char code) {
     for (const auto& pattern : patterns)
-        if (static_cast<unsigned char>(pattern.code) == code) return &pattern;
+        if (pattern.code == code) return &pattern;
     return nullptr;
 }
 
@@ -146,4 +155,27 @@ bool glyphInk(unsigned char code, int x, int y) {
     if (column < 0 || column >= patternWidth || row < 0 || row >= patternHeight) return false;
     const GlyphPattern* pattern = patternOf(code);
     return pattern && pattern->rows[std::size_t(row * (patternWidth + 1) + column)] == '#';
+}
+
+std::string fontCodes(std::string_view utf8) {
+    std::string codes;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i++]);
+        if (lead < 0x80) {
+            codes += char(lead);
+            continue;
+        }
+        // The continuation bytes of a sequence go with its lead, whatever it stands for.
+        const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        unsigned codePoint = lead & (0x7Fu >> length);
+        int continued = 1;
+        for (; continued < length && i < utf8.size(); ++continued, ++i) {
+            const auto next = static_cast<unsigned char>(utf8[i]);
+            if ((next & 0xC0) != 0x80) break;
+            codePoint = codePoint << 6 | (next & 0x3Fu);
+        }
+        const bool latin1 = length == 2 && continued == 2 && codePoint >= 0x80 && codePoint <= 0xFF;
+        codes += latin1 ? char(codePoint) : '?';
+    }
+    return codes;
 }

@@ -52,6 +52,9 @@ class ScenesWindow : public WindowTest {
         else
             qunsetenv("XDG_CONFIG_HOME");
     }
+    SceneCamera storedSceneCamera(const std::string& name) {
+        return window->core().storedScene(name).scene.camera;
+    }
     // Closes the window and starts a new one on the same folders, as a second run would.
     void restart() {
         window->close();
@@ -157,4 +160,47 @@ TEST_F(ScenesWindow, ExportAndImportGoThroughTheFileDialogsAndADamagedFileIsSaid
     EXPECT_TRUE(window->menuItem("scene:Booth 7"));
     EXPECT_EQ(state->floatMode, DisplayMode::Off) << "the imported scene is shown";
     EXPECT_TRUE(QFile::exists(scenesFolder() + "/Booth 7.scene"));
+}
+
+// The remote's keys on the stage: the camera glides to the next scene's and its name stands at
+// the bottom of the view for a while; at the last scene the tour stays.
+TEST_F(ScenesWindow, OnTheStagePageDownGlidesToTheNextSceneAndShowsItsName) {
+    stopDemos();
+    window->core().SaveScene("A start");
+    const SceneCamera start = cameraOf(*state);
+    window->core().trigger("Flgeli2");
+    window->core().SaveScene("B flaps");
+    window->core().trigger("scene:A start");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    ASSERT_TRUE(window->core().stage());
+    QTest::keyClick(window.get(), Qt::Key_PageDown);
+    EXPECT_TRUE(window->core().touring());
+    QTest::qWait(200);
+    EXPECT_NE(cameraOf(*state), start) << "on its way";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cameraOf(*state) == storedSceneCamera("B flaps"); },
+                                timeoutMs));
+
+    // The title: a dark panel with light letters in the middle of the bottom edge.
+    const QImage picture = frame();
+    savePicture(picture, "tour-title");
+    const QRect titleArea(picture.width() / 3, picture.height() * 7 / 8, picture.width() / 3,
+                          picture.height() / 8);
+    int dark = 0, light = 0;
+    for (int y = titleArea.top(); y <= titleArea.bottom(); ++y)
+        for (int x = titleArea.left(); x <= titleArea.right(); ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            dark += c.value() < 20;
+            light += c.value() > 235 && c.saturation() < 20;
+        }
+    EXPECT_GT(dark, 1000);
+    EXPECT_GT(light, 100);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->core().painting(); }, 5000))
+        << "the loop ends once the title is gone";
+
+    const int redraws = window->core().redrawRequests();
+    QTest::keyClick(window.get(), Qt::Key_Space);
+    EXPECT_EQ(window->core().redrawRequests(), redraws) << "the only scene is the last";
 }

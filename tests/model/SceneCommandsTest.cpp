@@ -170,8 +170,10 @@ TEST_F(Scenes, TheMenuListsTheStoredScenesAlphabeticallyAndSavingAddsOrReplaces)
 
 TEST_F(Scenes, AnEmptyStoreShowsTheCommandsOnly) {
     const std::vector<MenuItem> menu = scenesMenu(viewer);
-    ASSERT_EQ(menu.size(), 4u);
-    EXPECT_FALSE(menu[3].visible) << "no separator before an empty list";
+    ASSERT_EQ(menu.size(), 7u);
+    EXPECT_FALSE(menu[4].enabled) << "no scene to step to";
+    EXPECT_FALSE(menu[5].enabled);
+    EXPECT_FALSE(menu[6].visible) << "no separator before an empty list";
 }
 
 TEST_F(Scenes, ADamagedSceneIsSaidAndChangesNothing) {

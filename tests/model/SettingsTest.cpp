@@ -361,7 +361,8 @@ TEST(Settings, SmoothEdgesAreKeptOnlyOnceChosenAndTheRestOfTheFileStays) {
 TEST(Settings, WritingFailsSilentlyWhereThereIsNoFolder) {
     SceneState state;
     EXPECT_FALSE(WriteSettings(state, SettingsFile(SettingsPlace{}))) << "no folder known";
-    EXPECT_FALSE(WriteSettings(state, SettingsFile(SettingsPlace{"/nonexistent-niveau-folder/"})));
+    EXPECT_FALSE(WriteSettings(
+        state, SettingsFile(SettingsPlace{"/nonexistent-niveau-folder/", false, ""})));
 }
 
 TEST(Settings, InstalledProgramKeepsItsSettingsInTheUsersOwnFile) {

@@ -24,14 +24,20 @@ TEST(ModelJson, StringsKeepUtf8AndEscapeWhatJsonMust) {
 }
 
 TEST(ModelJson, MenusKeepTheirTreeAndEveryFlag) {
-    MenuItem check{.name = "GLLINE1", .caption = "GL_&LINE", .shortcut = "Ctrl+L"};
+    MenuItem check;
+    check.name = "GLLINE1";
+    check.caption = "GL_&LINE";
+    check.shortcut = "Ctrl+L";
     check.checkable = check.checked = true;
     check.enabled = false;
     MenuItem separator;
     separator.separator = true;
     separator.visible = false;
-    MenuItem menu{
-        .name = "Poly", .caption = "&Polygon", .submenu = true, .items = {check, separator}};
+    MenuItem menu;
+    menu.name = "Poly";
+    menu.caption = "&Polygon";
+    menu.submenu = true;
+    menu.items = {check, separator};
     EXPECT_EQ(menuBarJson({menu}),
               R"([{"name":"Poly","caption":"&Polygon","shortcut":"","separator":false,)"
               R"("submenu":true,"checkable":false,"checked":false,"enabled":true,"visible":true,)"

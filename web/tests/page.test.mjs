@@ -180,7 +180,6 @@ test('a scene link shows the scene it carries; a damaged one says so and shows t
   const start = await view(page);
   await page.click('#Label2'); // the scale off
   await press(page, 'Control', 'v');
-  await press(page, 'PageUp'); // no command: changes nothing
   const configured = await view(page);
   // "Copy scene link" puts the page's address with the scene on the clipboard.
   await page.evaluate(() => {
@@ -235,6 +234,30 @@ test('scenes are kept in the browser, and full storage gives a message and keeps
   const entries = await page.$$eval('.menu button', (items) => items.map((i) => i.dataset.name));
   assert.ok(entries.includes('scene:Customer A') && !entries.includes('scene:Customer B'),
             `${entries}`);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test('on the stage the tour\'s keys step through the stored scenes', async () => {
+  const { page, problems } = await still();
+  const save = async (name) => {
+    await press(page, 'Control', 'Shift', 'S');
+    await page.$eval('[data-kind="sceneName"] input', (input, value) => { input.value = value; },
+                     name);
+    await press(page, 'Enter');
+  };
+  await page.click('#Label2'); // the scale off
+  await save('Tour 1');
+  await page.click('#Label2'); // and on again
+  await save('Tour 2');
+  await page.evaluate(() => window.niveau.trigger('scene:Tour 1'));
+  const scale = () => page.evaluate(() => /scale=(\w+)/.exec(window.niveau.sceneFileText(''))[1]);
+  assert.equal(await scale(), 'off');
+  await press(page, 'F5');
+  await press(page, 'PageDown');
+  assert.equal(await scale(), 'on', 'the next scene');
+  await press(page, 'ArrowLeft');
+  assert.equal(await scale(), 'off', 'back to the first');
   assert.deepEqual(problems, []);
   await page.close();
 });
