@@ -114,18 +114,8 @@ std::string smoothingReport(const GLView& view, const SceneState& state) {
            " default=" + (byDefault ? smoothingName(way, 4) : "off");
 }
 
-// Shows a window maximised, or at `size` ("max" or "WxH").
-void showAt(QWindow& window, const std::string& size) {
-    int width = 0, height = 0;
-    if (std::sscanf(size.c_str(), "%dx%d", &width, &height) == 2) {
-        window.resize(width, height);
-        window.show();
-    } else {
-        window.showMaximized();
-    }
-}
-
-void showAt(QWidget& window, const std::string& size) {
+// Shows a window (a QWindow or a QWidget) maximised, or at `size` ("max" or "WxH").
+template <typename Window> void showAt(Window& window, const std::string& size) {
     int width = 0, height = 0;
     if (std::sscanf(size.c_str(), "%dx%d", &width, &height) == 2) {
         window.resize(width, height);
