@@ -53,6 +53,7 @@ constexpr CaptionRow menuRows[] = {
     {"SaveScene1", "Szene &speichern...", "&Save scene..."},
     {"ImportScene1", "Szene &importieren...", "&Import scene..."},
     {"ExportScene1", "Szene &exportieren...", "&Export scene..."},
+    {"CopySceneLink1", "Szenen-&Link kopieren", "Copy scene &link"}, // the web page's own
     {"NextScene1", "&Nächste Szene", "&Next scene"},
     {"PreviousScene1", "&Vorige Szene", "&Previous scene"},
 
@@ -180,6 +181,15 @@ constexpr CaptionRow textRows[] = {
     {"sceneNotImported", "\"%1\" wurde nicht importiert, nichts wurde geändert:",
      "\"%1\" was not imported, nothing was changed:"},
     {"sceneUnreadable", "Die Datei lässt sich nicht lesen.", "The file cannot be read."},
+    // The web page's own texts: scene links, the clipboard and its dialogs' buttons.
+    {"sceneLinkDamaged", "Der Szenen-Link ist beschädigt, die Startszene wird gezeigt.",
+     "The scene link is damaged, the start scene is shown."},
+    {"sceneLinkNotCopied", "Der Szenen-Link konnte nicht in die Zwischenablage kopiert werden.",
+     "The scene link could not be copied to the clipboard."},
+    {"pictureNotCopied", "Das Bild konnte nicht in die Zwischenablage kopiert werden.",
+     "The picture could not be copied to the clipboard."},
+    {"dialogOk", "OK", "OK"},
+    {"dialogCancel", "Abbrechen", "Cancel"},
     {"sceneTooLarge", "Die Datei ist grösser, als eine Szene sein kann (64 KB).",
      "The file is larger than a scene can be (64 KB)."},
     {"sceneNotText", "Die Datei ist keine Textdatei in UTF-8.",

@@ -194,3 +194,13 @@ void Options::DefaultEinstellungen() {
     ComboBox2Change(scene.emptyColourIndex);
     ComboBox4Change(defaultTypeEntry);
 }
+
+const std::vector<std::string>& electricSwitchList() {
+    static const std::vector<std::string> list{"gelb", "weiss", "exia", "exd"};
+    return list;
+}
+
+const std::vector<std::string>& electricTransmitterList() {
+    static const std::vector<std::string> list{"S-101", "S-102", "S-103", "S-104"};
+    return list;
+}

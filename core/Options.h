@@ -12,6 +12,10 @@
 
 enum class OptionFrame { None, Midi, Standard };
 
+// The lists of the page for electric accessories, whose choices change nothing in the model.
+const std::vector<std::string>& electricSwitchList();
+const std::vector<std::string>& electricTransmitterList();
+
 class Options {
   public:
     // `changed` receives the Change flags of every step; `redraw` is the main window's redraw.

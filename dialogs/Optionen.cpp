@@ -162,10 +162,10 @@ QWidget* TOptionenForm::createElectricPage() {
     RadioButton4->setObjectName("RadioButton4");
     ComboBox3 = new QComboBox;
     ComboBox3->setObjectName("ComboBox3");
-    ComboBox3->addItems({"gelb", "weiss", "exia", "exd"});
+    fillList(ComboBox3, electricSwitchList());
     ComboBox5 = new QComboBox;
     ComboBox5->setObjectName("ComboBox5");
-    ComboBox5->addItems({"S-101", "S-102", "S-103", "S-104"});
+    fillList(ComboBox5, electricTransmitterList());
     auto* layout = new QGridLayout(page);
     layout->addWidget(RadioButton3, 0, 0);
     layout->addWidget(RadioButton4, 1, 0);

@@ -1,45 +1,11 @@
 #include "dialogs/TypePicture.h"
 
 #include "app/FramebufferImage.h"
-#include "geometry/ChamberPipe.h"
+#include "app/frame/TypePictureRender.h"
 
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QPainter>
-
-#include <GL/gl.h>
-
-#include <algorithm>
-
-namespace {
-// Seen slightly from above and turned like the main window's start view, so that the process
-// connections (towards -Z) stand out to the left.
-constexpr float tilt = 10;
-constexpr float turn = 60;
-// Horizontal reach of the turned chamber: connections of up to 110 plus flange to the left,
-// the pipe flanges to the right.
-constexpr float leftReach = 150;
-constexpr float rightReach = 80;
-// Room for the closures and bolts that stand out beyond the chamber's ends.
-constexpr float endAllowance = 40;
-constexpr float margin = 1.05f;
-
-// An orthographic box around the chamber from bottom to top, widened to the widget's shape.
-void applyFittedProjection(float bottom, float top, int width, int height) {
-    const float aspect = float(std::max(width, 1)) / float(std::max(height, 1));
-    float halfHeight = (std::max(top - bottom, 0.0f) / 2 + endAllowance) * margin;
-    float halfWidth = (leftReach + rightReach) / 2 * margin;
-    if (halfWidth / halfHeight > aspect)
-        halfHeight = halfWidth / aspect;
-    else
-        halfWidth = halfHeight * aspect;
-    const float centreX = (rightReach - leftReach) / 2;
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(centreX - halfWidth, centreX + halfWidth, -halfHeight, halfHeight, -10000, 10000);
-    glMatrixMode(GL_MODELVIEW);
-}
-} // namespace
 
 TypePicture::TypePicture(QWidget* parent) : QWidget(parent) {}
 
@@ -47,9 +13,6 @@ TypePicture::~TypePicture() = default;
 
 void TypePicture::showChamberOf(const SceneState& state) {
     scene = state;
-    // The picture shows the chamber itself, not the insulation wrapped around it.
-    scene.insulationVisible = false;
-    scene.greenTint = scene.darkTint = false;
     stale = true;
     update();
 }
@@ -80,23 +43,8 @@ void TypePicture::render() {
         context->create();
     }
     if (!context->makeCurrent(surface.get())) return;
-    picture = renderToImage(pixels, 0, [&] {
-        glEnable(GL_DEPTH_TEST);
-        glViewport(0, 0, pixels.width(), pixels.height());
-        glClearColor(scene.backgroundRed, scene.backgroundGreen, scene.backgroundBlue, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-
-        const ChamberHeights heights = chamberHeights(scene);
-        const float bottom = heights.bottom, top = heights.top;
-        applyFittedProjection(bottom, top, pixels.width(), pixels.height());
-        glLoadIdentity();
-        glRotatef(tilt, 1, 0, 0);
-        glRotatef(turn, 0, 1, 0);
-        glTranslatef(0, -(bottom + top) / 2, 0);
-        DrawChamberWhole(scene, scene.pipe);
-        glFlush();
-    });
+    picture = renderToImage(pixels, 0,
+                            [&] { RenderTypePicture(scene, pixels.width(), pixels.height()); });
     picture.setDevicePixelRatio(ratio);
     context->doneCurrent();
 }

@@ -22,8 +22,9 @@ PageOptions parsePageOptions(std::string_view query) {
         query = end == std::string_view::npos ? std::string_view() : query.substr(end + 1);
         const std::size_t equals = pair.find('=');
         if (equals == std::string_view::npos) continue;
-        const std::string_view key = pair.substr(0, equals);
-        const std::optional<bool> value = switchValue(pair.substr(equals + 1));
+        const std::string_view key = pair.substr(0, equals), text = pair.substr(equals + 1);
+        if (key == "lang" && (text == "de" || text == "en")) options.german = text == "de";
+        const std::optional<bool> value = switchValue(text);
         if (!value) continue;
         if (key == "demos") options.demosRunning = *value;
         if (key == "smooth") options.smoothEdges = value;

@@ -1,86 +1,44 @@
 #include "web/PointerInput.h"
 
-#include "app/frame/Demo.h"
-
 #include <algorithm>
 #include <cmath>
-#include <iterator>
-#include <numbers>
-
-namespace {
-int rounded(double value) {
-    return int(std::lround(value));
-}
-} // namespace
 
 int desktopWheelDelta(double deltaY, WheelUnit unit) {
     const double perUnit = unit == WheelUnit::Line ? 40 : unit == WheelUnit::Page ? 1200 : 1.2;
     if (!std::isfinite(deltaY)) return 0;
-    return rounded(std::clamp(-deltaY * perUnit, -1e6, 1e6));
+    return int(std::lround(std::clamp(-deltaY * perUnit, -1e6, 1e6)));
 }
 
-void PointerInput::down(int id, bool touch, double x, double y) {
-    if (touch)
-        touches[id] = {x, y};
-    else
-        lastMouse = {x, y};
+// 100 pixels of pinch (a notch) zoom by a factor of e.
+std::optional<float> touchpadPinch(double deltaY) {
+    if (!std::isfinite(deltaY)) return std::nullopt;
+    return float(std::exp(-std::clamp(deltaY, -500.0, 500.0) / 100) - 1);
 }
 
-bool PointerInput::move(int id, bool touch, double x, double y, unsigned buttons, bool shift,
-                        int viewHeight) {
-    if (touch) return moveTouch(id, x, y);
-    if (buttons & primaryHeld) return dragFrom(lastMouse, x, y, shift);
-    return SetLevelFromPointer(state, rounded(x), rounded(y), viewHeight);
+std::vector<TouchPoint> TouchFingers::points() const {
+    std::vector<TouchPoint> all;
+    for (const auto& [id, point] : fingers) all.push_back(point);
+    return all;
 }
 
-void PointerInput::up(int id) {
-    touches.erase(id);
+// Every finger's last position becomes its present one: only the finger of this event moved.
+std::vector<TouchPoint> TouchFingers::down(int id, double x, double y) {
+    for (auto& [other, point] : fingers) point.lastX = point.x, point.lastY = point.y;
+    fingers[id] = {float(x), float(y), float(x), float(y)};
+    return points();
 }
 
-bool PointerInput::wheel(double deltaY, WheelUnit unit, bool ctrl) {
-    if (ctrl) { // a touchpad's pinch: the page's zoom gesture
-        if (!std::isfinite(deltaY)) return false;
-        PinchZoom(state, float(std::exp(-std::clamp(deltaY, -500.0, 500.0) / 100)));
-        return true;
-    }
-    WheelZoom(state, wheelSteps.take(desktopWheelDelta(deltaY, unit)));
-    return true;
+std::vector<TouchPoint> TouchFingers::move(int id, double x, double y) {
+    const auto finger = fingers.find(id);
+    if (finger == fingers.end()) return {};
+    for (auto& [other, point] : fingers) point.lastX = point.x, point.lastY = point.y;
+    finger->second.x = float(x);
+    finger->second.y = float(y);
+    return points();
 }
 
-// As the mouse: a pan, or a turn by half a degree a pixel, from the last position on.
-bool PointerInput::dragFrom(Point& last, double x, double y, bool turn) {
-    const int dx = rounded(x) - rounded(last.x), dy = rounded(y) - rounded(last.y);
-    last = {x, y};
-    if (turn)
-        Orbit(state, float(dx) * orbitDegreesPerPixel, float(dy) * orbitDegreesPerPixel);
-    else
-        Pan(state, dx, dy);
-    return true;
-}
-
-// One finger drags the model; two pinch (zoom by the change of their distance), turn it about
-// the vertical axis as their line turns and tilt it as their centre moves up or down. Fingers
-// beyond two are ignored.
-bool PointerInput::moveTouch(int id, double x, double y) {
-    const auto finger = touches.find(id);
-    if (finger == touches.end()) return false;
-    if (touches.size() == 1) return dragFrom(finger->second, x, y, false);
-    auto first = touches.begin(), second = std::next(first);
-    if (finger != first && finger != second) return false;
-    const Point before[2] = {first->second, second->second};
-    finger->second = {x, y};
-    const Point now[2] = {first->second, second->second};
-    const auto length = [](const Point* p) { return std::hypot(p[1].x - p[0].x, p[1].y - p[0].y); };
-    // Counter-clockwise on the screen, whose y grows downwards.
-    const auto angle = [](const Point* p) {
-        return std::atan2(-(p[1].y - p[0].y), p[1].x - p[0].x) * 180 / std::numbers::pi;
-    };
-    if (!(length(before) > 0) || !(length(now) > 0)) return false;
-    PinchZoom(state, float(length(now) / length(before)));
-    double turn = angle(now) - angle(before);
-    if (turn > 180) turn -= 360;
-    if (turn < -180) turn += 360;
-    const double tilt = (now[0].y + now[1].y - before[0].y - before[1].y) / 2;
-    Orbit(state, float(turn), float(tilt) * orbitDegreesPerPixel);
-    return true;
+std::vector<TouchPoint> TouchFingers::up(int id) {
+    fingers.erase(id);
+    for (auto& [other, point] : fingers) point.lastX = point.x, point.lastY = point.y;
+    return points();
 }

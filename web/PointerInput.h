@@ -1,17 +1,14 @@
-// The view's pointer and wheel input as the page reports it (pointer events, wheel events), turned
-// into the camera and level changes the desktop window makes: a left drag pans, with Shift held
-// it turns; a pointer moving without a button sets the level; two fingers pinch to zoom, turn
-// and tilt; the wheel zooms in steps, a touchpad's pinch (a wheel event with Ctrl) zooms
-// smoothly. Positions are in the view's CSS pixels, top-left origin. Plain C++, no browser calls.
+// The page's pointer and wheel events in the form the core's handlers take them: DOM wheel
+// deltas as the desktop's wheel delta or a touchpad's pinch, and the fingers on the view, which
+// pointer events report one at a time, as the list of touch points a touch event of the desktop
+// gives. Positions are in the view's CSS pixels, top-left origin. Plain C++, no browser calls.
 #pragma once
 
-#include "app/frame/Camera.h"
-#include "scene/SceneState.h"
+#include "core/Viewer.h"
 
 #include <map>
-
-// PointerEvent.buttons while the left button (or a pen's tip) is held.
-inline constexpr unsigned primaryHeld = 1u;
+#include <optional>
+#include <vector>
 
 // DOM WheelEvent.deltaMode.
 enum class WheelUnit { Pixel = 0, Line = 1, Page = 2 };
@@ -20,26 +17,21 @@ enum class WheelUnit { Pixel = 0, Line = 1, Page = 2 };
 // (positive towards the user): a notch is about 100 pixels or 3 lines in the browsers.
 int desktopWheelDelta(double deltaY, WheelUnit unit);
 
-class PointerInput {
-  public:
-    explicit PointerInput(SceneState& state) : state(state) {}
+// A touchpad's pinch arrives as a wheel event with Ctrl: the zoom gesture's value (the factor
+// less 1, Viewer::FormGesture) of its delta; none for a delta that is no number.
+std::optional<float> touchpadPinch(double deltaY);
 
-    // A pointer comes down: where a drag starts. `touch` for a finger.
-    void down(int id, bool touch, double x, double y);
-    // Each returns whether the view must be drawn again.
-    bool move(int id, bool touch, double x, double y, unsigned buttons, bool shift, int viewHeight);
-    void up(int id);
-    bool wheel(double deltaY, WheelUnit unit, bool ctrl);
+class TouchFingers {
+  public:
+    // Each gives every finger on the view in the order they came down, with where each was at the
+    // last event; move gives nothing for a finger that never came down. After `up` the finger is
+    // gone: no fingers left means the touch has ended.
+    std::vector<TouchPoint> down(int id, double x, double y);
+    std::vector<TouchPoint> move(int id, double x, double y);
+    std::vector<TouchPoint> up(int id);
+    bool none() const { return fingers.empty(); }
 
   private:
-    struct Point {
-        double x, y;
-    };
-    bool moveTouch(int id, double x, double y);
-    bool dragFrom(Point& last, double x, double y, bool turn);
-
-    SceneState& state;
-    Point lastMouse{0, 0};
-    std::map<int, Point> touches; // fingers on the view by pointer id
-    WheelAccumulator wheelSteps;
+    std::vector<TouchPoint> points() const;
+    std::map<int, TouchPoint> fingers; // by pointer id, which grows with every new pointer
 };

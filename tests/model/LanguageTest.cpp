@@ -26,8 +26,9 @@ TEST(Language, BothSetsCaptionTheSameItemsLabelsAndTipsInTheSameOrder) {
     // Four submenus with three mode items each, the tank's two, the rest of the designed table,
     // the five entries for presenting (smoothing, full screen, two for the picture, reset), the
     // scenes menu with its three commands, the presenter's thirteen (stage, black screen,
-    // fit, the pointer's check, nine levels), the part labels' and the tour's two steps.
-    EXPECT_EQ(german.menuCaptions.size(), 33u + 5u + 4u + 13u + 1u + 2u);
+    // fit, the pointer's check, nine levels), the part labels' and the tour's two steps, and the
+    // web page's scene link.
+    EXPECT_EQ(german.menuCaptions.size(), 33u + 5u + 4u + 13u + 1u + 2u + 1u);
 }
 
 TEST(Language, TooltipsAndMessagesExistInBothLanguages) {

@@ -26,3 +26,12 @@ TEST(PageOptions, ValuesThatAreNoAnswerChangeNothing) {
         EXPECT_FALSE(options.smoothEdges.has_value());
     }
 }
+
+TEST(PageOptions, TheLanguageIsGermanOrEnglishAndOtherwiseLeftToTheSettings) {
+    EXPECT_EQ(parsePageOptions("?lang=de").german, true);
+    EXPECT_EQ(parsePageOptions("?demos=0&lang=en").german, false);
+    for (const char* query : {"", "?lang=", "?lang=fr", "?lang=DE", "?language=de"}) {
+        SCOPED_TRACE(query);
+        EXPECT_FALSE(parsePageOptions(query).german.has_value());
+    }
+}

@@ -1,6 +1,6 @@
-// The page in a real browser: it loads without errors, draws the model, its demos run and stop,
-// a saved picture has the size chosen, and the start frame is written for the parity check
-// against the desktop program (web_frame_parity).
+// The view in a real browser: it loads without errors, draws the model, its demos run and stop,
+// fingers zoom, a saved picture has the size chosen, and the start frame is written for the
+// parity check against the desktop program (web_frame_parity).
 //   NIVEAU_SITE=<site folder> NIVEAU_WEB_PICTURES=<folder> node --test view.test.mjs
 import assert from 'node:assert/strict';
 import { mkdir, mkdtemp, readFile, readdir, rm } from 'node:fs/promises';
@@ -39,12 +39,13 @@ test('the demos animate and stop with their buttons', async () => {
   const later = await page.screenshot();
   assert.notDeepEqual(later, first, 'the running demos change the picture');
 
-  await page.click('#swing');
-  await page.click('#level');
+  await page.click('#Start_Stop_Image');
+  await page.click('#Start_Stop_Image_UpDown');
+  await settle(page); // the buttons show the core's new pictures once its command is done
   const states = () => page.evaluate(() => [window.niveau.swingDemoRunning(),
                                             window.niveau.levelDemoRunning(),
-                                            document.querySelector('#swing img').src,
-                                            document.querySelector('#level img').src]);
+                                            document.querySelector('#Start_Stop_Image img').src,
+                                            document.querySelector('#Start_Stop_Image_UpDown img').src]);
   const [swing, level, swingPicture, levelPicture] = await states();
   assert.deepEqual([swing, level], [false, false]);
   assert.match(swingPicture, /start\.svg$/);
@@ -58,7 +59,7 @@ test('the demos animate and stop with their buttons', async () => {
   assert.equal(await page.evaluate(() => window.niveau.framesDrawn()), framesWhenStopped,
                'no frames are drawn while nothing changes');
 
-  await page.click('#level');
+  await page.click('#Start_Stop_Image_UpDown');
   await waitForFrames(page, 10);
   assert.notDeepEqual(await page.screenshot(), stopped, 'the level demo runs again');
   assert.deepEqual(problems, []);
@@ -92,11 +93,16 @@ test('a saved picture has the size chosen and shows the model', async () => {
     const { page, problems } = await openPage(session, { query: '?demos=0' });
     const client = await page.createCDPSession();
     await client.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
-    const sizes = await page.$$eval('#picture-size option', (options) => options.map((o) => o.value));
-    assert.deepEqual(sizes, ['1280x1024', '1920x1080', '3840x2160']);
-
-    await page.select('#picture-size', '1920x1080');
-    await page.click('#save-picture');
+    // The menu entry's key asks for the size.
+    await page.keyboard.down('Control');
+    await page.keyboard.press('e');
+    await page.keyboard.up('Control');
+    const sizes = await page.$$eval('[data-kind="savePicture"] option',
+                                    (options) => options.map((o) => o.textContent));
+    assert.deepEqual(sizes, ['PNG picture, window size (*.png)', 'PNG picture, 1920 x 1080 (*.png)',
+                             'PNG picture, 3840 x 2160 (*.png)']);
+    await page.select('[data-kind="savePicture"] select', '1');
+    await page.click('[data-kind="savePicture"] .buttons button');
     const file = join(downloads, 'niveau-1920x1080.png');
     for (let tries = 0; tries < 100 && !(await readdir(downloads)).includes('niveau-1920x1080.png');
          ++tries) {
