@@ -58,6 +58,19 @@ class JsonWriter {
     bool first = true;
 };
 
+// An array with one object per element, whose members `members` writes.
+template <typename T, typename Members>
+std::string objectsJson(const std::vector<T>& elements, Members members) {
+    JsonWriter json;
+    json.open('[');
+    for (const T& element : elements) {
+        json.open('{');
+        members(json, element);
+        json.close('}');
+    }
+    return json.close(']').text();
+}
+
 void writeMenu(JsonWriter& json, const std::vector<MenuItem>& items) {
     json.open('[');
     for (const MenuItem& item : items) {
@@ -150,35 +163,22 @@ std::string menuBarJson(const std::vector<MenuItem>& menus) {
 }
 
 std::string toolbarJson(const std::vector<ToolbarItem>& items) {
-    JsonWriter json;
-    json.open('[');
-    for (const ToolbarItem& item : items)
-        json.open('{')
-            .member("name", item.name)
+    return objectsJson(items, [](JsonWriter& json, const ToolbarItem& item) {
+        json.member("name", item.name)
             .member("caption", item.caption)
-            .member("separatorBefore", item.separatorBefore)
-            .close('}');
-    return json.close(']').text();
+            .member("separatorBefore", item.separatorBefore);
+    });
 }
 
 std::string keysJson(const std::vector<KeyCommand>& keys) {
-    JsonWriter json;
-    json.open('[');
-    for (const KeyCommand& key : keys)
-        json.open('{')
-            .member("keys", key.keys)
-            .member("command", key.command)
-            .member("popup", key.popup)
-            .close('}');
-    return json.close(']').text();
+    return objectsJson(keys, [](JsonWriter& json, const KeyCommand& key) {
+        json.member("keys", key.keys).member("command", key.command).member("popup", key.popup);
+    });
 }
 
 std::string calloutsJson(const std::vector<CalloutModel>& callouts) {
-    JsonWriter json;
-    json.open('[');
-    for (const CalloutModel& callout : callouts)
-        json.open('{')
-            .member("name", callout.name)
+    return objectsJson(callouts, [](JsonWriter& json, const CalloutModel& callout) {
+        json.member("name", callout.name)
             .member("caption", callout.caption)
             .member("tooltip", callout.tooltip)
             .member("left", callout.left)
@@ -187,23 +187,18 @@ std::string calloutsJson(const std::vector<CalloutModel>& callouts) {
             .member("height", callout.height)
             .member("inButtonRow", callout.inButtonRow)
             .member("active", callout.active)
-            .member("hovered", callout.hovered)
-            .close('}');
-    return json.close(']').text();
+            .member("hovered", callout.hovered);
+    });
 }
 
 std::string buttonsJson(const std::vector<ButtonModel>& buttons) {
-    JsonWriter json;
-    json.open('[');
-    for (const ButtonModel& button : buttons)
-        json.open('{')
-            .member("name", button.name)
+    return objectsJson(buttons, [](JsonWriter& json, const ButtonModel& button) {
+        json.member("name", button.name)
             .member("tooltip", button.tooltip)
             .member("left", button.left)
             .member("picture", pictureName(button.picture))
-            .member("highlighted", button.highlighted)
-            .close('}');
-    return json.close(']').text();
+            .member("highlighted", button.highlighted);
+    });
 }
 
 // The dialog's texts exist in German only, as on the desktop.
